@@ -1,0 +1,57 @@
+// The board model: the one process-wide board state, the cell geometry and the
+// functions that read and keep it.
+//
+// Words used throughout nonet:
+//   cell index      0..80, row by row from the top left: index = row * 9 + column.
+//   grid            81 ints indexed by cell; 0 is an empty cell, 1..9 a digit, and any
+//                   other value (only from a command-line puzzle) also counts as filled.
+//   unit            a row, a column or a 3x3 block, named by its first cell.
+//   peer            another cell of the same row, column or block.
+//   candidate list  per cell, nine slots in `availables` and a count in
+//                   `availablesCount`; the first count slots hold distinct digits in a
+//                   significant order, the slots past the count are stale, never cleared.
+#pragma once
+
+constexpr int cellCount = 81;
+constexpr int slotCount = 9;  // slots in one candidate list, one per digit
+
+struct BoardState {
+    int arrayFields[cellCount];             // working grid: being filled, thinned or solved
+    int solution[cellCount];                // complete grid (generate) or solved grid (solve)
+    int availablesCount[cellCount];         // count of each cell's candidate list
+    int availables[cellCount][slotCount];   // slots of each cell's candidate list
+    int guesses;                            // branchings made by the search since the last reset
+};
+
+/// The one board state of the process, statically allocated and all zero at start.
+extern BoardState board;
+
+/// First cell of each 3x3 block, blocks numbered row by row: 0, 3, 6, 27, 30, 33, 54, 57, 60.
+extern const int blockStarts[9];
+
+constexpr int rowOf(int cell) { return cell / 9; }
+constexpr int columnOf(int cell) { return cell % 9; }
+constexpr int rowStartOf(int cell) { return rowOf(cell) * 9; }
+constexpr int blockStartOf(int cell) { return (rowOf(cell) / 3) * 27 + (columnOf(cell) / 3) * 3; }
+
+/// Position of the first `wanted` among the first `length` entries of `list`, or -1.
+/// A `wanted` of 0 is never found, and nothing is read then.
+int valueExistsInArray(const int* list, int length, int wanted);
+
+/// Removes the entry at `position` (later entries move down one place) and returns the
+/// new number of entries; a position outside 0..length-1 changes nothing.
+int arraySplice(int* list, int length, int position);
+
+/// 1 if a non-zero value repeats within a column or a row of `grid`, else 0.
+/// Blocks are not examined.
+int checkForDuplicates(const int* grid);
+
+/// 1 if every cell of `grid` holds a digit 1..9 and no row, column or block holds a
+/// digit twice, else 0.
+int isValidCompleteGrid(const int* grid);
+
+/// Brings every candidate list in line with board.arrayFields.
+/// Returns -1 if an empty cell has no candidate left, else the number of empty cells (0 = full).
+/// Writes only availables and availablesCount; list order carries over from call to call:
+/// surviving entries keep their order and digits that became possible follow, ascending.
+int updateAvailables();

@@ -1,0 +1,50 @@
+// Rule checks on whole grids.
+#include "board/board.h"
+
+namespace {
+
+// 1 if the nine cells first, first + step, ... repeat a non-zero value.
+// Values are compared exactly: -2 twice repeats, 2 and -2 do not.
+int lineRepeats(const int* grid, int first, int step) {
+    int seen[9];
+    int seenCount = 0;
+    int repeats = 0;
+    for (int k = 0; k < 9; ++k) {
+        const int value = grid[first + k * step];
+        if (valueExistsInArray(seen, seenCount, value) >= 0)
+            repeats = 1;
+        else
+            seen[seenCount++] = value;
+    }
+    return repeats;
+}
+
+// Digits 1..9 as bits 1..9.
+constexpr unsigned digitBit(int digit) { return 1u << digit; }
+constexpr unsigned allDigits = 0x3FE;
+
+}  // namespace
+
+int checkForDuplicates(const int* grid) {
+    for (int column = 0; column < 9; ++column)
+        if (lineRepeats(grid, column, 9)) return 1;
+    for (int row = 0; row < 9; ++row)
+        if (lineRepeats(grid, row * 9, 1)) return 1;
+    return 0;
+}
+
+int isValidCompleteGrid(const int* grid) {
+    unsigned rows[9] = {}, columns[9] = {}, blocks[9] = {};
+    for (int cell = 0; cell < cellCount; ++cell) {
+        const int digit = grid[cell];
+        if (digit < 1 || digit > 9) return 0;
+        const int block = (rowOf(cell) / 3) * 3 + columnOf(cell) / 3;
+        rows[rowOf(cell)] |= digitBit(digit);
+        columns[columnOf(cell)] |= digitBit(digit);
+        blocks[block] |= digitBit(digit);
+    }
+    // 81 digits fill 27 units of nine cells; every unit holding all nine digits means no repeat.
+    for (int unit = 0; unit < 9; ++unit)
+        if (rows[unit] != allDigits || columns[unit] != allDigits || blocks[unit] != allDigits) return 0;
+    return 1;
+}

@@ -1,0 +1,29 @@
+// The solver: single-candidate deductions and the branching search that tells one
+// completed grid from none or several. Everything works on board.arrayFields and reads
+// the candidate lists that updateAvailables keeps.
+#pragma once
+
+/// The one cell of the row starting at `rowStart` (row * 9) whose candidate list holds
+/// `digit`; -1 when no cell or more than one cell can take it.
+int checkUniquesInRow(int rowStart, int digit);
+
+/// The same over column `column` (0..8), visited top to bottom.
+int checkUniquesInCol(int column, int digit);
+
+/// The same over the block starting at `blockStart`, visited column by column.
+int checkUniquesInBlock(int blockStart, int digit);
+
+/// Naked singles: fills every cell whose list holds exactly one digit, judged by the lists
+/// as they stood at the call. Returns the number of cells filled (0 = nothing written, and
+/// then no update either); after a non-zero result the lists are up to date.
+int solveOnes();
+
+/// Hidden singles: a row pass, a column pass and a block pass, each followed by an update.
+/// Returns the number of placements of the three passes together (0 = none).
+int solveUniques();
+
+/// Solves board.arrayFields by deduction cycles and branching on two-candidate cells.
+/// Returns 0 when the search completed no valid grid, 1 when it completed exactly one
+/// (copied into `resultGrid`), -1 when it completed two or more (`resultGrid` holds the
+/// last). Adds one to board.guesses per branching. `nestingLevel` is 0 from outside.
+int solvePuzzle(int* resultGrid, int nestingLevel);
