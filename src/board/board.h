@@ -55,3 +55,15 @@ int isValidCompleteGrid(const int* grid);
 /// Writes only availables and availablesCount; list order carries over from call to call:
 /// surviving entries keep their order and digits that became possible follow, ascending.
 int updateAvailables();
+
+/// updateAvailables for a caller that knows every list as a digit mask (bit d for digit d):
+/// `listMasks` holds listMask(cell) of all 81 cells at entry and the new lists' masks
+/// (0 for a filled cell) at return. Same lists, same order, same result.
+int updateAvailablesKnowingMasks(unsigned* listMasks);
+
+/// The digits among the first availablesCount[cell] entries of the cell's list, as bits 1..9.
+unsigned listMask(int cell);
+
+/// What updateAvailables would return, read off lists that are already current (no cell
+/// changed since the last update): -1 if an empty cell has count 0, else the empty cells.
+int summariseCurrentLists();

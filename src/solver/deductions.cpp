@@ -1,62 +1,106 @@
 // Naked and hidden singles. Placements write only arrayFields: the candidate lists stay as
 // the last update left them until the end of a sweep or pass, so every decision of one
 // sweep or pass rests on the same lists.
+//
+// A cell "can take" a digit when the digit is among the first count entries of its list.
+// The unit searches answer that one cell at a time; a hidden-single pass answers it for a
+// whole unit at once from one digit mask per cell:
+//
+//     once  = digits that at least one cell of the unit can take
+//     twice = digits that at least two cells can take
+//     once & ~twice = the digits that exactly one cell can take
+//
+// which gives the same placements as asking the unit search for each digit 1..9 in turn.
+#include <bit>
+
 #include "board/board.h"
 #include "solver/solver.h"
 
 namespace {
 
-int canTake(int cell, int digit) {
-    return valueExistsInArray(board.availables[cell], board.availablesCount[cell], digit) >= 0;
-}
+// The cells of each unit in the order a unit search visits them: rows left to right,
+// columns top to bottom, blocks column by column.
+struct UnitTable {
+    int cells[9][9];
+};
 
-// Notes `cell` if it can take `digit`; returns 0 once a second cell can.
-bool noteIfCandidate(int cell, int digit, int* noted) {
-    if (!canTake(cell, digit)) return true;
-    if (*noted >= 0) return false;
-    *noted = cell;
-    return true;
-}
-
-// One pass over nine units: places each digit that exactly one cell of a unit can take.
-int placeHiddenSingles(int (*search)(int, int), const int* unitStarts) {
-    int placements = 0;
+constexpr UnitTable makeRows() {
+    UnitTable t{};
     for (int unit = 0; unit < 9; ++unit)
-        for (int digit = 1; digit <= 9; ++digit) {
-            const int cell = search(unitStarts[unit], digit);
-            if (cell < 0) continue;
-            board.arrayFields[cell] = digit;
+        for (int k = 0; k < 9; ++k) t.cells[unit][k] = unit * 9 + k;
+    return t;
+}
+
+constexpr UnitTable makeColumns() {
+    UnitTable t{};
+    for (int unit = 0; unit < 9; ++unit)
+        for (int k = 0; k < 9; ++k) t.cells[unit][k] = unit + k * 9;
+    return t;
+}
+
+constexpr UnitTable makeBlocks() {
+    constexpr int starts[9] = {0, 3, 6, 27, 30, 33, 54, 57, 60};
+    UnitTable t{};
+    for (int unit = 0; unit < 9; ++unit)
+        for (int k = 0; k < 9; ++k) t.cells[unit][k] = starts[unit] + (k % 3) * 9 + k / 3;
+    return t;
+}
+
+constexpr UnitTable rowUnits = makeRows();
+constexpr UnitTable columnUnits = makeColumns();
+constexpr UnitTable blockUnits = makeBlocks();
+
+// The one cell of `cells` whose list holds `digit`, or -1 for none or several.
+int uniqueCellFor(const int* cells, int digit) {
+    if (digit < 1 || digit > 9) return -1;
+    const unsigned bit = 1u << digit;
+    int noted = -1;
+    for (int k = 0; k < 9; ++k) {
+        if ((listMask(cells[k]) & bit) == 0) continue;
+        if (noted >= 0) return -1;
+        noted = cells[k];
+    }
+    return noted;
+}
+
+// One pass over nine units: places every digit that exactly one cell of its unit can take,
+// digits ascending within a unit (a cell chosen twice keeps the later digit). `masks` holds
+// each cell's list as a digit mask. Returns the number of placements; lists are not updated.
+int placeHiddenSingles(const UnitTable& units, const unsigned* masks) {
+    int placements = 0;
+    for (const auto& cells : units.cells) {
+        unsigned once = 0, twice = 0;
+        for (int cell : cells) {
+            twice |= once & masks[cell];
+            once |= masks[cell];
+        }
+        for (unsigned singles = once & ~twice; singles != 0; singles &= singles - 1) {
+            const unsigned bit = singles & (0u - singles);
+            int k = 0;
+            while ((masks[cells[k]] & bit) == 0) ++k;
+            board.arrayFields[cells[k]] = std::countr_zero(singles);
             ++placements;
         }
-    updateAvailables();
+    }
     return placements;
 }
 
-constexpr int rowStarts[9] = {0, 9, 18, 27, 36, 45, 54, 63, 72};
-constexpr int columnStarts[9] = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+// A pass on lists that are current: the update after it is skipped when it placed nothing,
+// since it would change nothing. `masks` is brought up to date with the lists.
+int placeHiddenSinglesOnCurrentLists(const UnitTable& units, unsigned* masks) {
+    const int placed = placeHiddenSingles(units, masks);
+    if (placed != 0) updateAvailablesKnowingMasks(masks);
+    return placed;
+}
 
 }  // namespace
 
-int checkUniquesInRow(int rowStart, int digit) {
-    int noted = -1;
-    for (int k = 0; k < 9; ++k)
-        if (!noteIfCandidate(rowStart + k, digit, &noted)) return -1;
-    return noted;
-}
+int checkUniquesInRow(int rowStart, int digit) { return uniqueCellFor(rowUnits.cells[rowStart / 9], digit); }
 
-int checkUniquesInCol(int column, int digit) {
-    int noted = -1;
-    for (int k = 0; k < 9; ++k)
-        if (!noteIfCandidate(column + k * 9, digit, &noted)) return -1;
-    return noted;
-}
+int checkUniquesInCol(int column, int digit) { return uniqueCellFor(columnUnits.cells[column], digit); }
 
 int checkUniquesInBlock(int blockStart, int digit) {
-    int noted = -1;
-    for (int c = 0; c < 3; ++c)
-        for (int r = 0; r < 3; ++r)
-            if (!noteIfCandidate(blockStart + r * 9 + c, digit, &noted)) return -1;
-    return noted;
+    return uniqueCellFor(blockUnits.cells[rowOf(blockStart) / 3 * 3 + columnOf(blockStart) / 3], digit);
 }
 
 int solveOnes() {
@@ -72,8 +116,11 @@ int solveOnes() {
 }
 
 int solveUniques() {
-    int placements = placeHiddenSingles(checkUniquesInRow, rowStarts);
-    placements += placeHiddenSingles(checkUniquesInCol, columnStarts);
-    placements += placeHiddenSingles(checkUniquesInBlock, blockStarts);
+    unsigned masks[cellCount];
+    for (int cell = 0; cell < cellCount; ++cell) masks[cell] = listMask(cell);
+    int placements = placeHiddenSingles(rowUnits, masks);
+    updateAvailablesKnowingMasks(masks);
+    placements += placeHiddenSinglesOnCurrentLists(columnUnits, masks);
+    placements += placeHiddenSinglesOnCurrentLists(blockUnits, masks);
     return placements;
 }

@@ -18,7 +18,7 @@ int runDeductionCycles() {
     for (;;) {
         while (solveOnes() != 0) {}
         while (solveUniques() != 0) {}
-        count = updateAvailables();
+        count = summariseCurrentLists();  // solveUniques placed nothing after its last update
         if (count == previous) return count;
         previous = count;
     }
