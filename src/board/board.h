@@ -61,6 +61,13 @@ int updateAvailables();
 /// (0 for a filled cell) at return. Same lists, same order, same result.
 int updateAvailablesKnowingMasks(unsigned* listMasks);
 
+/// The update after placements, for a caller whose lists were current (they matched
+/// arrayFields at the last update) until the `placedCount` cells of `placedCells`, empty
+/// then, received digits 1..9 (a cell may be listed twice). Leaves exactly the lists a full
+/// update would; keeps `listMasks` as updateAvailablesKnowingMasks does. The result a full
+/// update would give is summariseCurrentLists().
+void updateAvailablesAfterPlacements(unsigned* listMasks, const int* placedCells, int placedCount);
+
 /// The digits among the first availablesCount[cell] entries of the cell's list, as bits 1..9.
 unsigned listMask(int cell);
 

@@ -14,23 +14,6 @@ namespace {
 
 constexpr unsigned allDigits = 0x3FE;  // bits 1..9; bit d means digit d, bit 0 unused
 
-// The unit numbers of each cell, so the hot loop needs no division.
-struct CellUnits {
-    unsigned char row[cellCount], column[cellCount], block[cellCount];
-};
-
-constexpr CellUnits makeCellUnits() {
-    CellUnits units{};
-    for (int cell = 0; cell < cellCount; ++cell) {
-        units.row[cell] = static_cast<unsigned char>(rowOf(cell));
-        units.column[cell] = static_cast<unsigned char>(columnOf(cell));
-        units.block[cell] = static_cast<unsigned char>((rowOf(cell) / 3) * 3 + columnOf(cell) / 3);
-    }
-    return units;
-}
-
-constexpr CellUnits cellUnits = makeCellUnits();
-
 // The digit a cell value keeps out of its peers' lists, as a bit: v and -v both keep |v|
 // out; a value whose |v| is above 9 (only from a command-line puzzle) keeps nothing out.
 constexpr unsigned presenceBit(int value) {
@@ -42,16 +25,30 @@ struct UnitMasks {
     unsigned row[9], column[9], block[9];
 };
 
-// The digits each unit holds. Digits and empty cells go through a table; any other value
-// through presenceBit. Each row is taken as three triples, which also make up the blocks.
-UnitMasks presentDigits() {
-    constexpr unsigned digitBits[10] = {0,      1u << 1, 1u << 2, 1u << 3, 1u << 4,
-                                        1u << 5, 1u << 6, 1u << 7, 1u << 8, 1u << 9};
-    unsigned bits[cellCount];
+// The digits each unit holds, for a grid with any values: the exact rule.
+UnitMasks presentDigitsOfAnyValues() {
+    UnitMasks masks{};
     for (int cell = 0; cell < cellCount; ++cell) {
-        const int value = board.arrayFields[cell];
-        bits[cell] = static_cast<unsigned>(value) <= 9 ? digitBits[value] : presenceBit(value);
+        const unsigned bit = presenceBit(board.arrayFields[cell]);
+        masks.row[rowOf(cell)] |= bit;
+        masks.column[columnOf(cell)] |= bit;
+        masks.block[(rowOf(cell) / 3) * 3 + columnOf(cell) / 3] |= bit;
     }
+    return masks;
+}
+
+// The digits each unit holds. Cells are taken as 1 << value, which is right for the
+// values 0..9 that the solver and the filler write (bit 0, from empty cells, is never
+// read); a grid holding any other value takes the exact path.
+UnitMasks presentDigits() {
+    unsigned bits[cellCount];
+    bool outOfRange = false;
+    for (int cell = 0; cell < cellCount; ++cell) {
+        const unsigned value = static_cast<unsigned>(board.arrayFields[cell]);
+        outOfRange |= value > 9;
+        bits[cell] = 1u << (value & 15);
+    }
+    if (outOfRange) return presentDigitsOfAnyValues();
     UnitMasks masks{};
     for (int row = 0; row < 9; ++row) {
         const unsigned* cells = bits + row * 9;
@@ -97,25 +94,82 @@ int updateAvailablesKnowingMasks(unsigned* listMasks) {
     const UnitMasks present = presentDigits();
     int emptyCells = 0;
     bool contradiction = false;
-    for (int cell = 0; cell < cellCount; ++cell) {
-        if (board.arrayFields[cell] != 0) {
-            board.availablesCount[cell] = 0;  // slots stay as they are
-            listMasks[cell] = 0;
-            continue;
+    for (int row = 0; row < 9; ++row) {
+        const unsigned* bandBlocks = present.block + (row / 3) * 3;
+#pragma GCC unroll 9
+        for (int column = 0; column < 9; ++column) {
+            const int cell = row * 9 + column;
+            if (board.arrayFields[cell] != 0) {
+                board.availablesCount[cell] = 0;  // slots stay as they are
+                listMasks[cell] = 0;
+                continue;
+            }
+            const unsigned possible =
+                allDigits & ~(present.row[row] | present.column[column] | bandBlocks[column / 3]);
+            int count = board.availablesCount[cell];
+            if (listMasks[cell] != possible) {  // most lists are already right: leave them unwritten
+                count = refreshList(board.availables[cell], count, listMasks[cell], possible);
+                board.availablesCount[cell] = count;
+                listMasks[cell] = possible;
+            }
+            contradiction |= count == 0;
+            emptyCells += count != 0;
         }
-        const unsigned possible = allDigits & ~(present.row[cellUnits.row[cell]] |
-                                                present.column[cellUnits.column[cell]] |
-                                                present.block[cellUnits.block[cell]]);
-        int count = board.availablesCount[cell];
-        if (listMasks[cell] != possible) {  // most lists are already right: leave them unwritten
-            count = refreshList(board.availables[cell], count, listMasks[cell], possible);
-            board.availablesCount[cell] = count;
-            listMasks[cell] = possible;
-        }
-        contradiction |= count == 0;
-        emptyCells += count != 0;
     }
     return contradiction ? -1 : emptyCells;
+}
+
+namespace {
+
+// The 20 peers of each cell: the other cells of its row, column and block.
+struct PeerTable {
+    unsigned char cells[cellCount][20];
+};
+
+constexpr PeerTable makePeers() {
+    PeerTable table{};
+    for (int cell = 0; cell < cellCount; ++cell) {
+        int found = 0;
+        for (int other = 0; other < cellCount; ++other) {
+            const bool peer = rowOf(other) == rowOf(cell) || columnOf(other) == columnOf(cell) ||
+                              blockStartOf(other) == blockStartOf(cell);
+            if (peer && other != cell) table.cells[cell][found++] = static_cast<unsigned char>(other);
+        }
+    }
+    return table;
+}
+
+constexpr PeerTable peerTable = makePeers();
+
+}  // namespace
+
+void updateAvailablesAfterPlacements(unsigned* listMasks, const int* placedCells, int placedCount) {
+    // A placed cell is filled now: count 0, slots kept. Its mask 0 also keeps it out of
+    // the peer loop below, even when it is a peer of another placement.
+    for (int k = 0; k < placedCount; ++k) {
+        board.availablesCount[placedCells[k]] = 0;
+        listMasks[placedCells[k]] = 0;
+    }
+    // Lists were current, so a list changes only by losing the digits placed among its
+    // peers; all of a cell's losses are removed in one refresh, as a full update would.
+    unsigned lost[cellCount] = {};
+    int changed[cellCount];
+    int changedCount = 0;
+    for (int k = 0; k < placedCount; ++k) {
+        const unsigned bit = 1u << board.arrayFields[placedCells[k]];
+        for (const unsigned char peer : peerTable.cells[placedCells[k]]) {
+            if ((listMasks[peer] & bit) == 0) continue;
+            if (lost[peer] == 0) changed[changedCount++] = peer;
+            lost[peer] |= bit;
+        }
+    }
+    for (int k = 0; k < changedCount; ++k) {
+        const int cell = changed[k];
+        const unsigned possible = listMasks[cell] & ~lost[cell];
+        board.availablesCount[cell] =
+            refreshList(board.availables[cell], board.availablesCount[cell], listMasks[cell], possible);
+        listMasks[cell] = possible;
+    }
 }
 
 int summariseCurrentLists() {

@@ -65,8 +65,9 @@ int uniqueCellFor(const int* cells, int digit) {
 
 // One pass over nine units: places every digit that exactly one cell of its unit can take,
 // digits ascending within a unit (a cell chosen twice keeps the later digit). `masks` holds
-// each cell's list as a digit mask. Returns the number of placements; lists are not updated.
-int placeHiddenSingles(const UnitTable& units, const unsigned* masks) {
+// each cell's list as a digit mask. Notes each placement's cell in `placedCells` (room for
+// 81) and returns their number; the lists are not updated here.
+int placeHiddenSingles(const UnitTable& units, const unsigned* masks, int* placedCells) {
     int placements = 0;
     for (const auto& cells : units.cells) {
         unsigned once = 0, twice = 0;
@@ -79,18 +80,32 @@ int placeHiddenSingles(const UnitTable& units, const unsigned* masks) {
             int k = 0;
             while ((masks[cells[k]] & bit) == 0) ++k;
             board.arrayFields[cells[k]] = std::countr_zero(singles);
-            ++placements;
+            placedCells[placements++] = cells[k];
         }
     }
     return placements;
 }
 
-// A pass on lists that are current: the update after it is skipped when it placed nothing,
-// since it would change nothing. `masks` is brought up to date with the lists.
-int placeHiddenSinglesOnCurrentLists(const UnitTable& units, unsigned* masks) {
-    const int placed = placeHiddenSingles(units, masks);
-    if (placed != 0) updateAvailablesKnowingMasks(masks);
+// A hidden-single pass on current lists, followed by the update after placements; a pass
+// that placed nothing needs no update, since the lists still match the grid.
+int placeHiddenSinglesOnCurrentLists(const UnitTable& units, unsigned* listMasks) {
+    int placedCells[cellCount];
+    const int placed = placeHiddenSingles(units, listMasks, placedCells);
+    updateAvailablesAfterPlacements(listMasks, placedCells, placed);
     return placed;
+}
+
+// The naked-single sweep: fills every cell whose count is 1 with its entry 0 and sets the
+// count to 0. Notes the cells in `placedCells` (room for 81) and returns their number.
+int placeNakedSingles(int* placedCells) {
+    int filled = 0;
+    for (int cell = 0; cell < cellCount; ++cell) {
+        if (board.availablesCount[cell] != 1) continue;
+        board.arrayFields[cell] = board.availables[cell][0];
+        board.availablesCount[cell] = 0;
+        placedCells[filled++] = cell;
+    }
+    return filled;
 }
 
 }  // namespace
@@ -104,23 +119,35 @@ int checkUniquesInBlock(int blockStart, int digit) {
 }
 
 int solveOnes() {
-    int filled = 0;
-    for (int cell = 0; cell < cellCount; ++cell) {
-        if (board.availablesCount[cell] != 1) continue;
-        board.arrayFields[cell] = board.availables[cell][0];
-        board.availablesCount[cell] = 0;
-        ++filled;
-    }
+    int placedCells[cellCount];
+    const int filled = placeNakedSingles(placedCells);
     if (filled != 0) updateAvailables();
     return filled;
 }
 
 int solveUniques() {
+    // The lists may be stale at the call, so the row pass is followed by a full update
+    // whatever it placed; from then on the lists are current.
     unsigned masks[cellCount];
     for (int cell = 0; cell < cellCount; ++cell) masks[cell] = listMask(cell);
-    int placements = placeHiddenSingles(rowUnits, masks);
+    int placedCells[cellCount];
+    int placements = placeHiddenSingles(rowUnits, masks, placedCells);
     updateAvailablesKnowingMasks(masks);
     placements += placeHiddenSinglesOnCurrentLists(columnUnits, masks);
     placements += placeHiddenSinglesOnCurrentLists(blockUnits, masks);
+    return placements;
+}
+
+int solveOnesOnCurrentLists(unsigned* listMasks) {
+    int placedCells[cellCount];
+    const int filled = placeNakedSingles(placedCells);
+    updateAvailablesAfterPlacements(listMasks, placedCells, filled);
+    return filled;
+}
+
+int solveUniquesOnCurrentLists(unsigned* listMasks) {
+    int placements = placeHiddenSinglesOnCurrentLists(rowUnits, listMasks);
+    placements += placeHiddenSinglesOnCurrentLists(columnUnits, listMasks);
+    placements += placeHiddenSinglesOnCurrentLists(blockUnits, listMasks);
     return placements;
 }

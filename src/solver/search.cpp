@@ -2,6 +2,10 @@
 // exactly two candidates, trying both digits in list order. Only arrayFields is saved and
 // restored around a branch; the candidate lists carry over and decide which digit goes
 // first, since a filled cell keeps its slots (the branching cell's entries stay readable).
+//
+// Each level keeps every list as a digit mask too. From its entry update on, the lists
+// match arrayFields whenever a deduction starts, which lets the deductions update only the
+// peers of what they placed, and lets the first branch start from its parent's lists.
 #include <cstring>
 
 #include "board/board.h"
@@ -9,16 +13,19 @@
 
 namespace {
 
+int solveLevel(int* resultGrid, int nestingLevel, unsigned* listMasks, int entryCount);
+
 // Runs naked singles, then hidden singles, then an update, until the count of empty cells
-// stops changing. Returns the last update's result: -1 contradiction, 0 full, n empty cells.
-int runDeductionCycles() {
-    int count = updateAvailables();
-    if (count == 0) return 0;
+// stops changing; `entryCount` is the entry update's result. Returns the last update's
+// result: -1 contradiction, 0 full, n empty cells. The update that ends a cycle comes right
+// after a hidden-single call that placed nothing, so its result is read off the counts.
+int runDeductionCycles(unsigned* listMasks, int entryCount) {
+    if (entryCount == 0) return 0;
     int previous = 0;  // the first cycle compares with 0, not with the entry count
     for (;;) {
-        while (solveOnes() != 0) {}
-        while (solveUniques() != 0) {}
-        count = summariseCurrentLists();  // solveUniques placed nothing after its last update
+        while (solveOnesOnCurrentLists(listMasks) != 0) {}
+        while (solveUniquesOnCurrentLists(listMasks) != 0) {}
+        const int count = summariseCurrentLists();
         if (count == previous) return count;
         previous = count;
     }
@@ -39,8 +46,22 @@ int acceptCompletedBoard(int* resultGrid) {
     return 1;
 }
 
+// The entry update of a level, on lists as they stand: all of them read afresh.
+int enterLevel(unsigned* listMasks) {
+    for (int cell = 0; cell < cellCount; ++cell) listMasks[cell] = listMask(cell);
+    return updateAvailablesKnowingMasks(listMasks);
+}
+
+// The entry update of a first branch: the parent's lists were current, and only
+// `branchCell` has been filled since.
+int enterFirstBranch(unsigned* listMasks, const unsigned* parentMasks, int branchCell) {
+    std::memcpy(listMasks, parentMasks, cellCount * sizeof *listMasks);
+    updateAvailablesAfterPlacements(listMasks, &branchCell, 1);
+    return summariseCurrentLists();
+}
+
 // Tries entry 0, then entry 1, of `cell`'s list. Returns 1, -1 or 0 as solvePuzzle does.
-int branchOn(int cell, int* resultGrid, int nestingLevel) {
+int branchOn(int cell, int* resultGrid, int nestingLevel, const unsigned* listMasks) {
     ++board.guesses;
     int snapshot[cellCount];
     std::memcpy(snapshot, board.arrayFields, sizeof snapshot);
@@ -49,7 +70,10 @@ int branchOn(int cell, int* resultGrid, int nestingLevel) {
         if (branch == 1) std::memcpy(board.arrayFields, snapshot, sizeof snapshot);
         const int digit = board.availables[cell][branch];
         board.arrayFields[cell] = digit;
-        const int result = solvePuzzle(resultGrid, nestingLevel + 1);
+        unsigned childMasks[cellCount];
+        const int entryCount =
+            branch == 0 ? enterFirstBranch(childMasks, listMasks, cell) : enterLevel(childMasks);
+        const int result = solveLevel(resultGrid, nestingLevel + 1, childMasks, entryCount);
         if (result < 0) return -1;
         if (result > 0) foundDigit = foundDigit == 0 ? digit : -1;
     }
@@ -59,13 +83,20 @@ int branchOn(int cell, int* resultGrid, int nestingLevel) {
     return 1;
 }
 
-}  // namespace
-
-int solvePuzzle(int* resultGrid, int nestingLevel) {
-    const int count = runDeductionCycles();
+// One level of the search, after its entry update.
+int solveLevel(int* resultGrid, int nestingLevel, unsigned* listMasks, int entryCount) {
+    const int count = runDeductionCycles(listMasks, entryCount);
     if (count < 0) return 0;
     if (count == 0) return acceptCompletedBoard(resultGrid);
     const int cell = findBranchingCell();
     if (cell < 0) return 0;
-    return branchOn(cell, resultGrid, nestingLevel);
+    return branchOn(cell, resultGrid, nestingLevel, listMasks);
+}
+
+}  // namespace
+
+int solvePuzzle(int* resultGrid, int nestingLevel) {
+    unsigned listMasks[cellCount];
+    const int entryCount = enterLevel(listMasks);
+    return solveLevel(resultGrid, nestingLevel, listMasks, entryCount);
 }

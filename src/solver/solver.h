@@ -22,6 +22,13 @@ int solveOnes();
 /// Returns the number of placements of the three passes together (0 = none).
 int solveUniques();
 
+/// solveOnes and solveUniques as the search runs them: on lists that are current (they
+/// match arrayFields), with every list also held as a digit mask in `listMasks` (what
+/// listMask gives), kept so. Same placements, lists and results; the updates touch only
+/// the peers of the placed cells, and a pass that placed nothing makes no update.
+int solveOnesOnCurrentLists(unsigned* listMasks);
+int solveUniquesOnCurrentLists(unsigned* listMasks);
+
 /// Solves board.arrayFields by deduction cycles and branching on two-candidate cells.
 /// Returns 0 when the search completed no valid grid, 1 when it completed exactly one
 /// (copied into `resultGrid`), -1 when it completed two or more (`resultGrid` holds the
