@@ -19,11 +19,15 @@ int solveLevel(int* resultGrid, int nestingLevel, unsigned* listMasks, int entry
 // stops changing; `entryCount` is the entry update's result. Returns the last update's
 // result: -1 contradiction, 0 full, n empty cells. The update that ends a cycle comes right
 // after a hidden-single call that placed nothing, so its result is read off the counts.
+// A later cycle whose naked singles place nothing would run its hidden singles on the very
+// lists on which they just placed nothing: it changes nothing and is the last one.
 int runDeductionCycles(unsigned* listMasks, int entryCount) {
     if (entryCount == 0) return 0;
     int previous = 0;  // the first cycle compares with 0, not with the entry count
-    for (;;) {
-        while (solveOnesOnCurrentLists(listMasks) != 0) {}
+    for (bool firstCycle = true;; firstCycle = false) {
+        int nakedSingles = 0;
+        while (const int placed = solveOnesOnCurrentLists(listMasks)) nakedSingles += placed;
+        if (!firstCycle && nakedSingles == 0) return previous;
         while (solveUniquesOnCurrentLists(listMasks) != 0) {}
         const int count = summariseCurrentLists();
         if (count == previous) return count;
