@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets with clang and runs them: run.sh BUILD_DIR SECONDS
+# BUILD_DIR  build directory, relative to the checkout (or absolute); everything this
+#            script writes goes under it: the build, the seed corpora, the corpora the
+#            fuzzers grow (BUILD_DIR/fuzz-corpus/TARGET) and crash inputs
+#            (BUILD_DIR/fuzz-artifacts/TARGET-crash-...).
+# SECONDS    total fuzzing time, split evenly among the targets.
+# First every saved input under fuzz/regressions/TARGET/ is replayed. Exits non-zero when
+# any target crashed, leaked, timed out or failed one of its own checks.
+set -euo pipefail
+
+build=${1:?usage: run.sh BUILD_DIR SECONDS}
+total=${2:?usage: run.sh BUILD_DIR SECONDS}
+cd "$(dirname "$0")/.."
+mkdir -p "$build"
+build=$(cd "$build" && pwd)
+
+targets=(cli_fuzz solve_fuzz)
+share=$((total / ${#targets[@]}))
+[ "$share" -ge 1 ] || share=1
+
+CXX=${NONET_FUZZ_CXX:-clang++} cmake -S . -B "$build" -DNONET_FUZZ=ON -DBUILD_TESTING=OFF \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j"${NONET_FUZZ_JOBS:-2}" --target "${targets[@]}"
+
+bash fuzz/make_corpus.sh "$build/fuzz-seeds"
+mkdir -p "$build/fuzz-artifacts"
+
+# Options per target: the corpus seeds, a dictionary and an input size large enough for a
+# puzzle with a few options around it.
+seeds_of() { case $1 in cli_fuzz) echo cli ;; solve_fuzz) echo solve ;; esac; }
+extra_of() {
+    case $1 in
+        cli_fuzz) echo "-dict=fuzz/cli.dict -max_len=512" ;;
+        solve_fuzz) echo "-max_len=400" ;;
+    esac
+}
+
+failed=()
+for target in "${targets[@]}"; do
+    binary="$build/fuzz/$target"
+    name=$(seeds_of "$target")
+
+    shopt -s nullglob
+    regressions=(fuzz/regressions/"$name"/*)
+    shopt -u nullglob
+    if [ ${#regressions[@]} -gt 0 ]; then
+        echo "== $target: replaying ${#regressions[@]} saved regression inputs"
+        "$binary" -timeout=10 "${regressions[@]}" || failed+=("$target (regressions)")
+    fi
+
+    echo "== $target: fuzzing for ${share}s"
+    corpus="$build/fuzz-corpus/$name"
+    mkdir -p "$corpus"
+    # shellcheck disable=SC2046  # the extra options are words on purpose
+    "$binary" "$corpus" "$build/fuzz-seeds/$name" $(extra_of "$target") \
+        -max_total_time="$share" -timeout=10 -print_final_stats=1 \
+        -artifact_prefix="$build/fuzz-artifacts/$target-" || failed+=("$target")
+done
+
+if [ ${#failed[@]} -gt 0 ]; then
+    echo "fuzzing FAILED: ${failed[*]}; inputs in $build/fuzz-artifacts" >&2
+    exit 1
+fi
+echo "fuzzing passed: ${targets[*]}, ${share}s each"
