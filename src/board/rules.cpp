@@ -34,17 +34,20 @@ int checkForDuplicates(const int* grid) {
 }
 
 int isValidCompleteGrid(const int* grid) {
-    unsigned rows[9] = {}, columns[9] = {}, blocks[9] = {};
-    for (int cell = 0; cell < cellCount; ++cell) {
-        const int digit = grid[cell];
-        if (digit < 1 || digit > 9) return 0;
-        const int block = (rowOf(cell) / 3) * 3 + columnOf(cell) / 3;
-        rows[rowOf(cell)] |= digitBit(digit);
-        columns[columnOf(cell)] |= digitBit(digit);
-        blocks[block] |= digitBit(digit);
+    // 81 digits in 27 units of nine: every unit holding all nine digits means no repeat.
+    unsigned columns[9] = {}, blocks[9] = {};
+    for (int row = 0; row < 9; ++row) {
+        unsigned rowDigits = 0;
+        for (int column = 0; column < 9; ++column) {
+            const int digit = grid[row * 9 + column];
+            if (digit < 1 || digit > 9) return 0;
+            rowDigits |= digitBit(digit);
+            columns[column] |= digitBit(digit);
+            blocks[(row / 3) * 3 + column / 3] |= digitBit(digit);
+        }
+        if (rowDigits != allDigits) return 0;
     }
-    // 81 digits fill 27 units of nine cells; every unit holding all nine digits means no repeat.
     for (int unit = 0; unit < 9; ++unit)
-        if (rows[unit] != allDigits || columns[unit] != allDigits || blocks[unit] != allDigits) return 0;
+        if (columns[unit] != allDigits || blocks[unit] != allDigits) return 0;
     return 1;
 }

@@ -19,17 +19,26 @@ int restartRow(int deadEnd) {
 
 int createGrid() {
     for (int& value : board.arrayFields) value = 0;
+    unsigned listMasks[cellCount];
+    for (int cell = 0; cell < cellCount; ++cell) listMasks[cell] = listMask(cell);
     int restarts = 0;
+    int placed = -1;  // the cell filled since the last update; -1 when cells were emptied
     int cell = 0;
     while (cell < cellCount) {
-        updateAvailables();
+        // The update before every step. After a placement only that cell's peers can change.
+        if (placed >= 0)
+            updateAvailablesAfterPlacements(listMasks, &placed, 1);
+        else
+            updateAvailablesKnowingMasks(listMasks);
         const int count = board.availablesCount[cell];
         if (count == 0) {
             cell = restartRow(cell);
+            placed = -1;
             if (++restarts > restartLimit) return 0;
             continue;
         }
         board.arrayFields[cell] = board.availables[cell][drawCandidatePosition(count)];
+        placed = cell;
         ++cell;
     }
     return 1;
