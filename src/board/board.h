@@ -26,8 +26,8 @@ struct BoardState {
 /// The one board state of the process, statically allocated and all zero at start.
 extern BoardState board;
 
-/// First cell of each 3x3 block, blocks numbered row by row: 0, 3, 6, 27, 30, 33, 54, 57, 60.
-extern const int blockStarts[9];
+/// First cell of each 3x3 block, blocks numbered row by row.
+inline constexpr int blockStarts[9] = {0, 3, 6, 27, 30, 33, 54, 57, 60};
 
 constexpr int rowOf(int cell) { return cell / 9; }
 constexpr int columnOf(int cell) { return cell % 9; }

@@ -39,10 +39,9 @@ constexpr UnitTable makeColumns() {
 }
 
 constexpr UnitTable makeBlocks() {
-    constexpr int starts[9] = {0, 3, 6, 27, 30, 33, 54, 57, 60};
     UnitTable t{};
     for (int unit = 0; unit < 9; ++unit)
-        for (int k = 0; k < 9; ++k) t.cells[unit][k] = starts[unit] + (k % 3) * 9 + k / 3;
+        for (int k = 0; k < 9; ++k) t.cells[unit][k] = blockStarts[unit] + (k % 3) * 9 + k / 3;
     return t;
 }
 
