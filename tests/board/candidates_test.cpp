@@ -26,7 +26,7 @@ void setList(int cell, std::vector<int> entries) {
 std::vector<int> slotsOf(int cell) { return {board.availables[cell], board.availables[cell] + 9}; }
 
 class UpdateAvailables : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override { testgrids::resetBoard(); }
 };
 
@@ -88,14 +88,14 @@ TEST_F(UpdateAvailables, FilledCellGetsCountZeroAndKeepsItsEntries) {
 TEST_F(UpdateAvailables, CellEmptiedAgainIsRebuiltAscendingFromSlotZero) {
     for (int slot = 0; slot < 9; ++slot) board.availables[0][slot] = 9 - slot;  // stale, count 0
     // 4 in its row, 8 in its block, 1 in its column.
-    loadBoard("000004000" "008000000" + std::string(18, '0') + "100000000" + std::string(36, '0'));
+    loadBoard("000004000008000000" + std::string(18, '0') + "100000000" + std::string(36, '0'));
     updateAvailables();
     EXPECT_EQ(listOf(0), (std::vector<int>{2, 3, 5, 6, 7, 9}));
 }
 
 TEST_F(UpdateAvailables, ContradictionStillUpdatesEveryList) {
     // Cell 0 sees 1..8 in its row and 9 in its column: no candidate left.
-    loadBoard("012345678" "900000000" + std::string(63, '0'));
+    loadBoard(testgrids::cellZeroBlocked);
     setList(80, {8, 9});  // 8 is gone from cell 80's candidates, 9 stays
     EXPECT_EQ(updateAvailables(), -1);
     EXPECT_EQ(board.availablesCount[0], 0);
@@ -225,7 +225,8 @@ TEST_F(UpdateAvailables, MatchesThePlainRuleOnRandomEditSequences) {
         ASSERT_EQ(updateAvailables(), expected);
         for (int cell = 0; cell < 81; ++cell) {
             ASSERT_EQ(board.availablesCount[cell], plain.count[cell]) << "cell " << cell;
-            ASSERT_EQ(listOf(cell), (std::vector<int>(plain.slots[cell], plain.slots[cell] + plain.count[cell])))
+            ASSERT_EQ(listOf(cell),
+                      (std::vector<int>(plain.slots[cell], plain.slots[cell] + plain.count[cell])))
                 << "cell " << cell;
         }
     }

@@ -8,9 +8,11 @@
 namespace {
 
 TEST(CellGeometry, NamedCellsHaveTheirRowColumnAndBlockStarts) {
-    struct GeometryCase { int cell, row, column, rowStart, blockStart; };
+    struct GeometryCase {
+        int cell, row, column, rowStart, blockStart;
+    };
     const GeometryCase cases[] = {
-        {0, 0, 0, 0, 0},   {23, 2, 5, 18, 3},   {40, 4, 4, 36, 30},
+        {0, 0, 0, 0, 0},    {23, 2, 5, 18, 3},  {40, 4, 4, 36, 30},
         {44, 4, 8, 36, 33}, {80, 8, 8, 72, 60}, {54, 6, 0, 54, 54},
     };
     for (const GeometryCase& c : cases) {

@@ -23,6 +23,9 @@ inline constexpr int rectangle[4] = {32, 35, 41, 44};
 // A second such rectangle in another band: rows 6 and 7, columns 3 and 8, holding 5 4 / 4 5.
 inline constexpr int secondRectangle[4] = {57, 62, 66, 71};
 
+// Cell 0 sees 1..8 in its row and 9 in its column: it can take nothing.
+inline const std::string cellZeroBlocked = "012345678900000000" + std::string(63, '0');
+
 // `text` with the listed cells set to `c`.
 inline std::string withCells(std::string text, std::initializer_list<int> cells, char c) {
     for (int cell : cells) text[static_cast<size_t>(cell)] = c;

@@ -16,7 +16,7 @@ using testgrids::validGrid;
 // An argument vector whose texts are heap blocks of exactly their length plus the end
 // mark, so that AddressSanitizer catches any read past the end of a value.
 class Arguments {
-public:
+   public:
     explicit Arguments(const std::vector<std::string>& args) {
         texts_.push_back(copy("nonet"));
         for (const std::string& a : args) texts_.push_back(copy(a));
@@ -25,7 +25,7 @@ public:
     int count() const { return static_cast<int>(pointers_.size()); }
     const char* const* values() const { return pointers_.data(); }
 
-private:
+   private:
     static std::unique_ptr<char[]> copy(const std::string& text) {
         auto block = std::make_unique<char[]>(text.size() + 1);
         text.copy(block.get(), text.size());
@@ -52,7 +52,7 @@ ReadResult read(const std::vector<std::string>& args) {
 }
 
 class ReadOptions : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override { testgrids::resetBoard(); }
 };
 

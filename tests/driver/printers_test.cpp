@@ -56,10 +56,11 @@ TEST(DisplayJsVersion, WritesEightyOneFieldsAndNoLineEnd) {
         {with(Cells{}, {{0, 5}}), "5" + std::string(80, ':'), "first field only"},
         {with(Cells{}, {{80, 5}}), std::string(80, ':') + "5", "last field only"},
         {with(Cells{}, {{40, -2}}), fields("", {{40, "-2"}}), "-2 keeps its minus sign"},
-        {with(Cells{}, {{0, 49}, {1, -2}, {2, 7}, {80, 12}}), fields("", {{0, "49"}, {1, "-2"}, {2, "7"}, {80, "12"}}),
+        {with(Cells{}, {{0, 49}, {1, -2}, {2, 7}, {80, 12}}),
+         fields("", {{0, "49"}, {1, "-2"}, {2, "7"}, {80, "12"}}),
          "values outside 0..9 among digits and empty cells, in order"},
-        {with(valid, {{3, -123}}),
-         testgrids::fieldsOf(testgrids::validGrid).replace(6, 1, "-123"), "a wide value inside a full grid"},
+        {with(valid, {{3, -123}}), testgrids::fieldsOf(testgrids::validGrid).replace(6, 1, "-123"),
+         "a wide value inside a full grid"},
     };
     for (const JsCase& c : cases) {
         SCOPED_TRACE(c.why);
@@ -111,9 +112,12 @@ TEST(DisplayGrid, MarksOnlyAnEmptyCellAndEndsEveryLine) {
 }
 
 TEST(DisplayCVersion, WritesTheValuesAsThePuzzleOptionTakesThem) {
-    EXPECT_EQ(printed([] { displayCVersion(cellsOf(testgrids::uniquePuzzle).data()); }), testgrids::uniquePuzzle);
+    EXPECT_EQ(printed([] { displayCVersion(cellsOf(testgrids::uniquePuzzle).data()); }),
+              testgrids::uniquePuzzle);
     EXPECT_EQ(printed([] { displayCVersion(Cells{}.data()); }), std::string(81, '0'));
-    EXPECT_EQ(printed([] { displayCVersion(with(Cells{}, {{0, -2}, {80, 12}}).data()); }),
+    EXPECT_EQ(printed([] {
+                  displayCVersion(with(Cells{}, {{0, -2}, {80, 12}}).data());
+              }),
               "-2" + std::string(79, '0') + "12");
 }
 

@@ -69,7 +69,8 @@ ListOutcome checkList(const std::string& name, size_t stride, bool proper) {
         if (verdict > 0) {
             ++outcome.solved;
             const Grid printed = gridFromText(testgrids::textOf(result));
-            const bool sound = isValidSolution(printed) && agreesWithGivens(givens, printed) && solutions == 1;
+            const bool sound =
+                isValidSolution(printed) && agreesWithGivens(givens, printed) && solutions == 1;
             if (!sound) {
                 ADD_FAILURE() << name << ": solve mode would print " << fieldsOfResult(result) << " for "
                               << puzzle << " (the counter finds " << solutions << " solutions)";

@@ -20,7 +20,7 @@ void setList(int cell, std::vector<int> entries) {
 }
 
 class Deductions : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override { testgrids::resetBoard(); }
 };
 
@@ -191,8 +191,7 @@ struct RowPassCase {
 
 const RowPassCase rowPassCases[] = {
     {{2, 1}, {2, 3, 4, 5, 6, 7, 8, 9}, 1, 1, "a hidden single that is no naked single"},
-    {{1, 2}, {3, 4, 5, 6, 7, 8, 9}, 2, 2,
-     "two digits single to one cell: both count, the later digit stays"},
+    {{1, 2}, {3, 4, 5, 6, 7, 8, 9}, 2, 2, "two digits single to one cell: both count, the later digit stays"},
     {{1}, {1, 2, 3, 4, 5, 6, 7, 8, 9}, 0, 0, "no digit is single to one cell"},
 };
 

@@ -24,7 +24,7 @@ using testgrids::withCells;
 constexpr int untouched = 77;  // result-grid sentinel: the search never writes 77
 
 class SolvePuzzle : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         testgrids::resetBoard();
         std::fill(std::begin(result), std::end(result), untouched);
@@ -131,7 +131,7 @@ TEST_F(SolvePuzzle, StallWithoutTwoCandidateCellGivesZeroThoughSolutionsExist) {
 
 TEST_F(SolvePuzzle, ContradictionAtEntryGivesZero) {
     // Cell 0 sees 1..8 in its row and 9 in its column.
-    loadBoard("012345678" "900000000" + std::string(63, '0'));
+    loadBoard(testgrids::cellZeroBlocked);
     EXPECT_EQ(solvePuzzle(result, 0), 0);
     EXPECT_TRUE(resultUntouched());
     EXPECT_EQ(board.guesses, startGuesses);
