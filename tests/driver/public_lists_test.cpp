@@ -44,47 +44,99 @@ int solveFresh(const std::string& puzzle, int* result) {
 
 std::string fieldsOfResult(const int* result) { return testgrids::fieldsOf(testgrids::textOf(result)); }
 
-// Solves every puzzle of the sample and checks each outcome against the counter.
-// `proper`: every puzzle of the list has exactly one solution.
+// How the search fares on the one path through its branchings that keeps to the solution.
+enum class PathEnd { completed, stalled, contradiction, leftTheSolution };
+
+const char* describe(PathEnd end) {
+    switch (end) {
+        case PathEnd::completed:
+            return "the path completes the solution";
+        case PathEnd::stalled:
+            return "the path stalls without a two-candidate cell";
+        case PathEnd::contradiction:
+            return "the path meets a contradiction";
+        default:
+            return "a deduction or branching cell leaves the solution";
+    }
+}
+
+// Walks the search's deduction cycles level by level with the real deductions, taking at
+// each branching the entry that agrees with `solution`. What the cycles place depends only
+// on the grid (an update makes every list exactly the digits its cell can take), so this is
+// the path the search itself takes on the way to the solution. A proper puzzle that the
+// search leaves unsolved must end this path in a stall; a solved one in the solution.
+PathEnd followSolutionPath(const std::string& puzzle, const Grid& solution) {
+    testgrids::resetBoard();
+    testgrids::loadBoard(puzzle);
+    for (;;) {
+        int count = updateAvailables();
+        for (int previous = 0; count != 0;) {
+            while (solveOnes() != 0) {
+            }
+            while (solveUniques() != 0) {
+            }
+            count = updateAvailables();
+            if (count == previous) break;
+            previous = count;
+        }
+        for (int cell = 0; cell < cellCount; ++cell)
+            if (board.arrayFields[cell] != 0 &&
+                board.arrayFields[cell] != solution[static_cast<size_t>(cell)])
+                return PathEnd::leftTheSolution;
+        if (count < 0) return PathEnd::contradiction;
+        if (count == 0) return PathEnd::completed;
+        int branchCell = 0;
+        while (branchCell < cellCount && board.availablesCount[branchCell] != 2) ++branchCell;
+        if (branchCell == cellCount) return PathEnd::stalled;
+        const int digit = solution[static_cast<size_t>(branchCell)];
+        if (board.availables[branchCell][0] != digit && board.availables[branchCell][1] != digit)
+            return PathEnd::leftTheSolution;
+        board.arrayFields[branchCell] = digit;
+    }
+}
+
+// Solves one puzzle and checks the verdict against the counter. Returns an empty text when
+// all is well, else what went wrong.
+std::string checkPuzzle(const std::string& puzzle, bool proper, ListOutcome* outcome) {
+    const Grid givens = gridFromText(puzzle);
+    int result[cellCount];
+    const int verdict = solveFresh(puzzle, result);
+    Grid solution{};
+    const int solutions = countSolutions(givens, 2, &solution);
+    if (proper ? solutions != 1 : solutions < 2)
+        return "the counter finds " + std::to_string(solutions) + " solutions";
+    if (verdict < 0) {
+        ++outcome->multiple;
+        return proper ? "result -1 for a puzzle with one solution" : "";
+    }
+    if (verdict > 0) {
+        ++outcome->solved;
+        const Grid printed = gridFromText(testgrids::textOf(result));
+        if (!proper || !isValidSolution(printed) || printed != solution)
+            return "solve mode would print " + fieldsOfResult(result);
+    } else {
+        ++outcome->stalled;
+    }
+    if (!proper) return "";
+    const PathEnd end = followSolutionPath(puzzle, solution);
+    if (end != (verdict > 0 ? PathEnd::completed : PathEnd::stalled))
+        return "result " + std::to_string(verdict) + " but " + describe(end);
+    return "";
+}
+
+// Checks every puzzle of the sample, prints and records the outcome.
+// `proper`: every puzzle of the list has exactly one solution; else two or more.
 ListOutcome checkList(const std::string& name, size_t stride, bool proper) {
     ListOutcome outcome;
     const std::vector<std::string> puzzles = loadPuzzleList(name, stride);
     EXPECT_FALSE(puzzles.empty()) << name << " not found in " << NONET_DATA_DIR;
     int failures = 0;
     for (const std::string& puzzle : puzzles) {
-        if (failures >= 10) break;  // enough to diagnose; keeps the log readable
         ++outcome.puzzles;
-        const Grid givens = gridFromText(puzzle);
-        int result[cellCount];
-        const int verdict = solveFresh(puzzle, result);
-        const int solutions = countSolutions(givens);
-        if (proper && solutions != 1) {
-            ADD_FAILURE() << name << ": the counter finds " << solutions << " solutions of " << puzzle;
-            ++failures;
-        }
-        if (!proper && solutions < 2) {
-            ADD_FAILURE() << name << ": the counter finds " << solutions << " solutions of " << puzzle;
-            ++failures;
-        }
-        if (verdict > 0) {
-            ++outcome.solved;
-            const Grid printed = gridFromText(testgrids::textOf(result));
-            const bool sound =
-                isValidSolution(printed) && agreesWithGivens(givens, printed) && solutions == 1;
-            if (!sound) {
-                ADD_FAILURE() << name << ": solve mode would print " << fieldsOfResult(result) << " for "
-                              << puzzle << " (the counter finds " << solutions << " solutions)";
-                ++failures;
-            }
-        } else if (verdict == 0) {
-            ++outcome.stalled;
-        } else {
-            ++outcome.multiple;
-            if (proper) {
-                ADD_FAILURE() << name << ": result -1 for a puzzle with one solution: " << puzzle;
-                ++failures;
-            }
-        }
+        const std::string fault = checkPuzzle(puzzle, proper, &outcome);
+        if (fault.empty()) continue;
+        ADD_FAILURE() << name << ": " << fault << "\n  puzzle " << puzzle;
+        if (++failures == 10) break;  // enough to diagnose; keeps the log readable
     }
     std::printf("%s: %d puzzles checked, %d solved, %d stalled, %d several\n", name.c_str(), outcome.puzzles,
                 outcome.solved, outcome.stalled, outcome.multiple);

@@ -14,6 +14,7 @@ struct Search {
     unsigned rows[9]{}, cols[9]{}, boxes[9]{};  // bit d set: digit d used in that unit
     int found = 0;
     int limit = 2;
+    Grid first{};  // the first solution found
 };
 
 int boxOf(int cell) { return (cell / 27) * 3 + (cell % 9) / 3; }
@@ -62,7 +63,7 @@ void search(Search& s) {
         }
     }
     if (bestCell < 0) {  // no empty cell: a solution
-        ++s.found;
+        if (s.found++ == 0) s.first = s.grid;
         return;
     }
     if (bestCount == 0) return;
@@ -107,7 +108,7 @@ void search(Search& s) {
 
 }  // namespace
 
-int countSolutions(const Grid& puzzle, int limit) {
+int countSolutions(const Grid& puzzle, int limit, Grid* first) {
     Search s;
     s.limit = limit;
     for (int cell = 0; cell < 81; ++cell) {
@@ -116,6 +117,7 @@ int countSolutions(const Grid& puzzle, int limit) {
         if (v != 0 && !place(s, cell, v)) return 0;
     }
     search(s);
+    if (first != nullptr && s.found > 0) *first = s.first;
     return s.found;
 }
 

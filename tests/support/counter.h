@@ -8,7 +8,8 @@ using Grid = std::array<int, 81>;
 
 /// Number of solutions of `puzzle` (0 = empty cell, 1..9 given), counting up to `limit`.
 /// A puzzle whose givens break the rules, or hold a value outside 0..9, has 0.
-int countSolutions(const Grid& puzzle, int limit = 2);
+/// When `first` is given and a solution exists, it receives the first solution found.
+int countSolutions(const Grid& puzzle, int limit = 2, Grid* first = nullptr);
 
 /// True when `grid` holds 81 digits and every row, column and block holds each digit once.
 bool isValidSolution(const Grid& grid);
