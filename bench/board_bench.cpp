@@ -18,9 +18,9 @@ constexpr const char* firstOfTop95 =
     "4.....8.5.3..........7......2.....6.....8.4......1.......6.3.7.5..2.....1.4......";
 
 struct UpdateBoard {
-    const char* puzzle;     // nullptr: the empty board
-    bool afterDeductions;   // run the search's deduction cycles first: where it would branch
-    bool freshLists;        // empty every count before each update
+    const char* puzzle;    // nullptr: the empty board
+    bool afterDeductions;  // run the search's deduction cycles first: where it would branch
+    bool freshLists;       // empty every count before each update
 };
 
 void loadBoard(const UpdateBoard& setup) {
@@ -32,8 +32,10 @@ void loadBoard(const UpdateBoard& setup) {
     if (!setup.afterDeductions) return;
     for (int previous = 0; count != previous;) {
         previous = count;
-        while (solveOnes() != 0) {}
-        while (solveUniques() != 0) {}
+        while (solveOnes() != 0) {
+        }
+        while (solveUniques() != 0) {
+        }
         count = updateAvailables();
     }
 }
@@ -53,6 +55,6 @@ void BM_UpdateAvailables(benchmark::State& state, UpdateBoard setup) {
 BENCHMARK_CAPTURE(BM_UpdateAvailables, empty, UpdateBoard{nullptr, false, false});
 BENCHMARK_CAPTURE(BM_UpdateAvailables, 17clue, UpdateBoard{firstOf17clue, false, false});
 BENCHMARK_CAPTURE(BM_UpdateAvailables, midSolve, UpdateBoard{firstOfTop95, true, false});
-BENCHMARK_CAPTURE(BM_UpdateAvailables, 17clue/fresh, UpdateBoard{firstOf17clue, false, true});
+BENCHMARK_CAPTURE(BM_UpdateAvailables, 17clue / fresh, UpdateBoard{firstOf17clue, false, true});
 
 }  // namespace

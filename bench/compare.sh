@@ -49,6 +49,7 @@ summarize() {
                    1000 * median[c] / n[c], 1000 * cpu[c] / n[c], n[c]
         }
         printf "  nonet / true   = %6.2f   (wall, mean)\n", mean["nonet"] / n["nonet"] / (mean["true"] / n["true"])
+        printf "  nonet / true   = %6.2f   (user+sys, mean)\n", cpu["nonet"] / n["nonet"] / (cpu["true"] / n["true"])
         printf "  qqwing / nonet = %6.2f   (wall, mean)\n", mean["qqwing"] / n["qqwing"] / (mean["nonet"] / n["nonet"])
         printf "  qqwing / nonet = %6.2f   (user+sys, mean)\n", cpu["qqwing"] / n["qqwing"] / (cpu["nonet"] / n["nonet"])
     }' "$1"

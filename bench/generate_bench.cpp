@@ -18,7 +18,7 @@ namespace {
 
 // Sends what the generate runs print to /dev/null while it lives.
 class QuietStdout {
-public:
+   public:
     QuietStdout() {
         std::fflush(stdout);
         saved_ = dup(STDOUT_FILENO);
@@ -34,7 +34,7 @@ public:
     QuietStdout(const QuietStdout&) = delete;
     QuietStdout& operator=(const QuietStdout&) = delete;
 
-private:
+   private:
     int saved_;
 };
 
@@ -54,7 +54,8 @@ BENCHMARK(BM_CreateGrid)->Iterations(1000)->Unit(benchmark::kMicrosecond);
 void BM_HideBlocks(benchmark::State& state) {
     std::memset(&board, 0, sizeof board);
     srandom(4);
-    while (createGrid() != 1) {}
+    while (createGrid() != 1) {
+    }
     static BoardState filled;
     std::memcpy(&filled, &board, sizeof board);
     int result = 0;

@@ -64,8 +64,8 @@ void runSolveBenchmark(benchmark::State& state, const char* file, bool plainSolv
     }
     const bool properPuzzles = std::string(file) != "serg_multi.txt";
     int (*solve)(const BenchGrid&, int*) = plainSolver ? solvePlain : solveReal;
-    const Verdicts& verdicts =
-        checkedVerdicts(std::string(file) + (plainSolver ? "/plain" : "/real"), puzzles, properPuzzles, solve);
+    const Verdicts& verdicts = checkedVerdicts(std::string(file) + (plainSolver ? "/plain" : "/real"),
+                                               puzzles, properPuzzles, solve);
     if (!verdicts.error.empty()) {
         state.SkipWithError(verdicts.error.c_str());
         return;

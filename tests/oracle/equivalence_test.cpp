@@ -47,7 +47,7 @@ constexpr int unitBlockStarts[9] = {0, 3, 6, 27, 30, 33, 54, 57, 60};
 }
 
 class OracleEquivalence : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         std::memset(&board, 0, sizeof board);
         std::memset(&plainState, 0, sizeof plainState);
@@ -145,7 +145,8 @@ TEST_F(OracleEquivalence, DeductionsOnBoardsMidSolve) {
         puzzles.push_back(text);
     }
     for (size_t p = 0; p < puzzles.size(); ++p) {
-        for (int cell = 0; cell < cellCount; ++cell) board.arrayFields[cell] = puzzles[p][static_cast<size_t>(cell)] - '0';
+        for (int cell = 0; cell < cellCount; ++cell)
+            board.arrayFields[cell] = puzzles[p][static_cast<size_t>(cell)] - '0';
         updateAvailables();
         int snapshot[cellCount];
         std::memcpy(snapshot, board.arrayFields, sizeof snapshot);
@@ -159,7 +160,8 @@ TEST_F(OracleEquivalence, DeductionsOnBoardsMidSolve) {
                 if (cell < 0) cell = randomCell(true);
                 std::memcpy(snapshot, board.arrayFields, sizeof snapshot);
                 if (cell >= 0 && board.availablesCount[cell] > 0)
-                    board.arrayFields[cell] = board.availables[cell][randomBelow(board.availablesCount[cell])];
+                    board.arrayFields[cell] =
+                        board.availables[cell][randomBelow(board.availablesCount[cell])];
             } else if (op == 5) {
                 std::memcpy(board.arrayFields, snapshot, sizeof snapshot);
             }
@@ -199,7 +201,8 @@ TEST_P(OracleSolveSample, SolvePuzzleAgrees) {
     ASSERT_FALSE(puzzles.empty()) << "list not found: " << GetParam().file;
     oracle::Verdicts verdicts;
     for (const std::string& puzzle : puzzles) {
-        for (int cell = 0; cell < cellCount; ++cell) board.arrayFields[cell] = puzzle[static_cast<size_t>(cell)] - '0';
+        for (int cell = 0; cell < cellCount; ++cell)
+            board.arrayFields[cell] = puzzle[static_cast<size_t>(cell)] - '0';
         verdicts.add(oracle::solveBothAndCompare(plainState));
         if (HasFailure()) break;
     }
@@ -209,8 +212,10 @@ TEST_P(OracleSolveSample, SolvePuzzleAgrees) {
 
 // Every 20th puzzle, every 100th of the 49,158 17-clue puzzles: the default run stays short.
 const ListSample listSamples[] = {
-    {"top95", "top95.txt", 1},           {"top1465", "top1465.txt", 20},
-    {"hardest1106", "hardest1106.txt", 20}, {"clue17", "17clue.txt", 100},
+    {"top95", "top95.txt", 1},
+    {"top1465", "top1465.txt", 20},
+    {"hardest1106", "hardest1106.txt", 20},
+    {"clue17", "17clue.txt", 100},
     {"serg_multi", "serg_multi.txt", 20},
 };
 INSTANTIATE_TEST_SUITE_P(Sampled, OracleSolveSample, ::testing::ValuesIn(listSamples),

@@ -50,9 +50,8 @@ inline ::testing::AssertionResult sameGrid(const char* what, const int* real, co
     for (int cell = 0; cell < cellCount; ++cell)
         if (real[cell] != plain[cell])
             return ::testing::AssertionFailure()
-                   << what << " differs first at cell " << cell << ": real " << real[cell]
-                   << ", oracle " << plain[cell] << "\n  real   " << gridText(real)
-                   << "\n  oracle " << gridText(plain);
+                   << what << " differs first at cell " << cell << ": real " << real[cell] << ", oracle "
+                   << plain[cell] << "\n  real   " << gridText(real) << "\n  oracle " << gridText(plain);
     return ::testing::AssertionSuccess();
 }
 
@@ -60,15 +59,14 @@ inline ::testing::AssertionResult sameGrid(const char* what, const int* real, co
 inline ::testing::AssertionResult sameLists(const BoardState& real, const BoardState& plain) {
     for (int cell = 0; cell < cellCount; ++cell) {
         const int count = real.availablesCount[cell];
-        const bool same = count == plain.availablesCount[cell] && count >= 0 && count <= slotCount &&
-                          std::equal(real.availables[cell], real.availables[cell] + count,
-                                     plain.availables[cell]);
+        const bool same =
+            count == plain.availablesCount[cell] && count >= 0 && count <= slotCount &&
+            std::equal(real.availables[cell], real.availables[cell] + count, plain.availables[cell]);
         if (!same)
             return ::testing::AssertionFailure()
-                   << "candidate list of cell " << cell << ": real "
-                   << listText(real.availables[cell], count) << ", oracle "
-                   << listText(plain.availables[cell], plain.availablesCount[cell]) << "\n  grid "
-                   << gridText(real.arrayFields);
+                   << "candidate list of cell " << cell << ": real " << listText(real.availables[cell], count)
+                   << ", oracle " << listText(plain.availables[cell], plain.availablesCount[cell])
+                   << "\n  grid " << gridText(real.arrayFields);
     }
     return ::testing::AssertionSuccess();
 }
@@ -78,10 +76,9 @@ inline ::testing::AssertionResult sameFilledSlots(const BoardState& real, const 
     for (int cell = 0; cell < cellCount; ++cell) {
         if (real.arrayFields[cell] == 0) continue;
         if (!std::equal(real.availables[cell], real.availables[cell] + slotCount, plain.availables[cell]))
-            return ::testing::AssertionFailure()
-                   << "slots of filled cell " << cell << " were touched: real "
-                   << listText(real.availables[cell], slotCount) << ", oracle "
-                   << listText(plain.availables[cell], slotCount);
+            return ::testing::AssertionFailure() << "slots of filled cell " << cell << " were touched: real "
+                                                 << listText(real.availables[cell], slotCount) << ", oracle "
+                                                 << listText(plain.availables[cell], slotCount);
     }
     return ::testing::AssertionSuccess();
 }

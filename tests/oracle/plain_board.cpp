@@ -66,8 +66,7 @@ void blockCells(int blockStart, int* cells) {
 }
 
 // One pass of hidden singles over nine units, then an update.
-int hiddenSinglesPass(BoardState& state, int (*search)(const BoardState&, int, int),
-                      const int* unitStarts) {
+int hiddenSinglesPass(BoardState& state, int (*search)(const BoardState&, int, int), const int* unitStarts) {
     int placements = 0;
     for (int unit = 0; unit < 9; ++unit)
         for (int digit = 1; digit <= 9; ++digit) {
@@ -194,8 +193,10 @@ int solvePuzzle(BoardState& state, int* resultGrid, int nestingLevel) {
     if (count != 0) {
         int previous = 0;
         for (;;) {
-            while (solveOnes(state) != 0) {}
-            while (solveUniques(state) != 0) {}
+            while (solveOnes(state) != 0) {
+            }
+            while (solveUniques(state) != 0) {
+            }
             count = updateAvailables(state);
             if (count == previous) break;
             previous = count;

@@ -24,7 +24,7 @@ struct WholeList {
 void PrintTo(const WholeList& list, std::ostream* out) { *out << list.file; }
 
 class OracleWholeList : public ::testing::TestWithParam<WholeList> {
-protected:
+   protected:
     void SetUp() override {
         std::memset(&board, 0, sizeof board);
         std::memset(&plainState, 0, sizeof plainState);
@@ -36,15 +36,16 @@ TEST_P(OracleWholeList, SolvePuzzleAgreesOnEveryPuzzle) {
     const std::vector<std::string> puzzles = loadPuzzleList(GetParam().file);
     ASSERT_FALSE(puzzles.empty()) << "list not found: " << GetParam().file;
     for (size_t p = 0; p < puzzles.size(); ++p) {
-        for (int cell = 0; cell < cellCount; ++cell) board.arrayFields[cell] = puzzles[p][static_cast<size_t>(cell)] - '0';
+        for (int cell = 0; cell < cellCount; ++cell)
+            board.arrayFields[cell] = puzzles[p][static_cast<size_t>(cell)] - '0';
         oracle::solveBothAndCompare(plainState);
         ASSERT_FALSE(HasFailure()) << "puzzle " << p << " of " << GetParam().file;
     }
 }
 
 const WholeList wholeLists[] = {
-    {"top95", "top95.txt"},         {"top1465", "top1465.txt"}, {"hardest1106", "hardest1106.txt"},
-    {"clue17", "17clue.txt"},       {"serg_multi", "serg_multi.txt"},
+    {"top95", "top95.txt"},   {"top1465", "top1465.txt"},       {"hardest1106", "hardest1106.txt"},
+    {"clue17", "17clue.txt"}, {"serg_multi", "serg_multi.txt"},
 };
 INSTANTIATE_TEST_SUITE_P(Every, OracleWholeList, ::testing::ValuesIn(wholeLists),
                          [](const auto& p) { return std::string(p.param.name); });
