@@ -1,6 +1,6 @@
 // BM_UpdateAvailables: one whole-board candidate update on typical boards. The board does
 // not change between iterations, so after the first call each iteration measures the
-// common case of an update that finds little to change; /fresh empties the counts first,
+// common case of an update that finds little to change; /17clue_fresh empties the counts first,
 // so every list is rebuilt from slot 0.
 #include <benchmark/benchmark.h>
 
@@ -55,6 +55,6 @@ void BM_UpdateAvailables(benchmark::State& state, UpdateBoard setup) {
 BENCHMARK_CAPTURE(BM_UpdateAvailables, empty, UpdateBoard{nullptr, false, false});
 BENCHMARK_CAPTURE(BM_UpdateAvailables, 17clue, UpdateBoard{firstOf17clue, false, false});
 BENCHMARK_CAPTURE(BM_UpdateAvailables, midSolve, UpdateBoard{firstOfTop95, true, false});
-BENCHMARK_CAPTURE(BM_UpdateAvailables, 17clue / fresh, UpdateBoard{firstOf17clue, false, true});
+BENCHMARK_CAPTURE(BM_UpdateAvailables, 17clue_fresh, UpdateBoard{firstOf17clue, false, true});
 
 }  // namespace
