@@ -102,8 +102,9 @@ TEST_F(CellDraw, RedrawsPastTheLastCellAndOnTriedCells) {
 
 TEST_F(CellDraw, OnlyTheMarkMinusOneMeansTried) {
     std::array<int, cellCount> untried{};
-    untried.fill(-2);
+    for (int cell = 0; cell < cellCount; ++cell) untried[static_cast<size_t>(cell)] = cell;
     untried[3] = -1;
+    untried[7] = -2;  // not a mark: cell 7 is untried
     useScript({valueForCell(3), valueForCell(7)});
     EXPECT_EQ(drawUntriedCell(untried.data()), 7);
 }
