@@ -157,6 +157,7 @@ void updateAvailablesAfterPlacements(unsigned* listMasks, const int* placedCells
     int changedCount = 0;
     for (int k = 0; k < placedCount; ++k) {
         const unsigned bit = 1u << board.arrayFields[placedCells[k]];
+#pragma GCC unroll 20
         for (const unsigned char peer : peerTable.cells[placedCells[k]]) {
             if ((listMasks[peer] & bit) == 0) continue;
             if (lost[peer] == 0) changed[changedCount++] = peer;
@@ -174,10 +175,11 @@ void updateAvailablesAfterPlacements(unsigned* listMasks, const int* placedCells
 
 int summariseCurrentLists() {
     int emptyCells = 0;
+    int withoutCandidates = 0;
     for (int cell = 0; cell < cellCount; ++cell) {
-        if (board.arrayFields[cell] != 0) continue;
-        if (board.availablesCount[cell] == 0) return -1;
-        ++emptyCells;
+        const int empty = board.arrayFields[cell] == 0;
+        emptyCells += empty;
+        withoutCandidates += empty & (board.availablesCount[cell] == 0);
     }
-    return emptyCells;
+    return withoutCandidates != 0 ? -1 : emptyCells;
 }
