@@ -99,21 +99,18 @@ int updateAvailablesKnowingMasks(unsigned* listMasks) {
 #pragma GCC unroll 9
         for (int column = 0; column < 9; ++column) {
             const int cell = row * 9 + column;
-            if (board.arrayFields[cell] != 0) {
-                board.availablesCount[cell] = 0;  // slots stay as they are
-                listMasks[cell] = 0;
-                continue;
-            }
+            // Mostly branch-free: a filled cell gets count 0 (its slots stay as they are),
+            // and only a list that is not already right is rewritten.
+            const bool empty = board.arrayFields[cell] == 0;
             const unsigned possible =
-                allDigits & ~(present.row[row] | present.column[column] | bandBlocks[column / 3]);
-            int count = board.availablesCount[cell];
-            if (listMasks[cell] != possible) {  // most lists are already right: leave them unwritten
+                empty ? allDigits & ~(present.row[row] | present.column[column] | bandBlocks[column / 3]) : 0u;
+            int count = empty ? board.availablesCount[cell] : 0;
+            if (empty && listMasks[cell] != possible)
                 count = refreshList(board.availables[cell], count, listMasks[cell], possible);
-                board.availablesCount[cell] = count;
-                listMasks[cell] = possible;
-            }
-            contradiction |= count == 0;
-            emptyCells += count != 0;
+            board.availablesCount[cell] = count;
+            listMasks[cell] = possible;
+            contradiction |= empty & (count == 0);
+            emptyCells += empty & (count != 0);
         }
     }
     return contradiction ? -1 : emptyCells;
@@ -152,16 +149,18 @@ void updateAvailablesAfterPlacements(unsigned* listMasks, const int* placedCells
     }
     // Lists were current, so a list changes only by losing the digits placed among its
     // peers; all of a cell's losses are removed in one refresh, as a full update would.
+    // The loop is branch-free: whether a peer loses the digit is unpredictable.
     unsigned lost[cellCount] = {};
-    int changed[cellCount];
+    int changed[cellCount + 1];  // one spare slot for the unconditional write below
     int changedCount = 0;
     for (int k = 0; k < placedCount; ++k) {
         const unsigned bit = 1u << board.arrayFields[placedCells[k]];
 #pragma GCC unroll 20
         for (const unsigned char peer : peerTable.cells[placedCells[k]]) {
-            if ((listMasks[peer] & bit) == 0) continue;
-            if (lost[peer] == 0) changed[changedCount++] = peer;
-            lost[peer] |= bit;
+            const unsigned hit = listMasks[peer] & bit;
+            changed[changedCount] = peer;
+            changedCount += (hit != 0) & (lost[peer] == 0);
+            lost[peer] |= hit;
         }
     }
     for (int k = 0; k < changedCount; ++k) {

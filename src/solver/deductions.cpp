@@ -109,10 +109,12 @@ int placeNakedSingles(int* placedCells) {
     if (singles == 0) return 0;
     int filled = 0;
     for (int cell = 0; filled < singles; ++cell) {
-        if (board.availablesCount[cell] != 1) continue;
-        board.arrayFields[cell] = board.availables[cell][0];
-        board.availablesCount[cell] = 0;
-        placedCells[filled++] = cell;
+        placedCells[filled] = cell;  // kept only when the cell has one candidate
+        filled += board.availablesCount[cell] == 1;
+    }
+    for (int k = 0; k < filled; ++k) {
+        board.arrayFields[placedCells[k]] = board.availables[placedCells[k]][0];
+        board.availablesCount[placedCells[k]] = 0;
     }
     return filled;
 }
