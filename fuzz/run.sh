@@ -34,6 +34,7 @@ bash fuzz/make_corpus.sh "$build/fuzz-seeds"
 mkdir -p "$build/fuzz-artifacts" "$build/fuzz-tmp"
 export TMPDIR="$build/fuzz-tmp"
 ignore_timeouts=1
+timeout_status=70
 [ "${NONET_FUZZ_STRICT_TIMEOUTS:-0}" = 1 ] && ignore_timeouts=0
 
 # Options per target: the corpus seeds, a dictionary and an input size large enough for a
@@ -62,10 +63,17 @@ for target in "${targets[@]}"; do
     echo "== $target: fuzzing for ${share}s"
     corpus="$build/fuzz-corpus/$name"
     mkdir -p "$corpus"
+    # Fork mode ends with the timeout status when it ignored timeouts and found nothing
+    # worse; a crash, a leak, a failed check or running out of memory ends it with another.
+    status=0
     # shellcheck disable=SC2046  # the extra options are words on purpose
     "$binary" "$corpus" "$build/fuzz-seeds/$name" $(extra_of "$target") \
-        -fork=1 -ignore_timeouts="$ignore_timeouts" -max_total_time="$share" -timeout=30 \
-        -artifact_prefix="$build/fuzz-artifacts/$target-" || failed+=("$target")
+        -fork=1 -ignore_crashes=0 -ignore_ooms=0 -ignore_timeouts="$ignore_timeouts" \
+        -timeout=30 -timeout_exitcode="$timeout_status" -max_total_time="$share" \
+        -artifact_prefix="$build/fuzz-artifacts/$target-" || status=$?
+    if [ "$status" -ne 0 ] && ! { [ "$ignore_timeouts" = 1 ] && [ "$status" -eq "$timeout_status" ]; }; then
+        failed+=("$target (status $status)")
+    fi
 done
 
 shopt -s nullglob
