@@ -12,6 +12,8 @@
 //                   significant order, the slots past the count are stale, never cleared.
 #pragma once
 
+#include <cstdint>
+
 constexpr int cellCount = 81;
 constexpr int slotCount = 9;  // slots in one candidate list, one per digit
 
@@ -56,17 +58,31 @@ int isValidCompleteGrid(const int* grid);
 /// surviving entries keep their order and digits that became possible follow, ascending.
 int updateAvailables();
 
-/// updateAvailables for a caller that knows every list as a digit mask (bit d for digit d):
-/// `listMasks` holds listMask(cell) of all 81 cells at entry and the new lists' masks
-/// (0 for a filled cell) at return. Same lists, same order, same result.
-int updateAvailablesKnowingMasks(unsigned* listMasks);
+/// Every candidate list as a digit mask (bit d for digit d; 0 for a filled cell), kept
+/// beside the lists by a caller that updates them often, with a record of what changed:
+/// bit c % 64 of changedCells[c / 64] for cell c, bit u of changedUnits[kind] for unit u of
+/// each kind (rows, columns, blocks). The update functions below set these bits whenever a
+/// list changes; the caller clears them when it has looked.
+struct ListMasks {
+    unsigned cell[cellCount];
+    std::uint64_t changedCells[2];
+    unsigned changedUnits[3];
+};
+enum UnitKind { rowUnit, columnUnit, blockUnit };
+
+/// Reads every list into `masks`, marking every cell and unit as changed.
+void readListMasks(ListMasks* masks);
+
+/// updateAvailables for a caller whose `masks` match the lists. Same lists, same order,
+/// same result; `masks` is kept matching them.
+int updateAvailablesKnowingMasks(ListMasks* masks);
 
 /// The update after placements, for a caller whose lists were current (they matched
 /// arrayFields at the last update) until the `placedCount` cells of `placedCells`, empty
 /// then, received digits 1..9 (a cell may be listed twice). Leaves exactly the lists a full
-/// update would; keeps `listMasks` as updateAvailablesKnowingMasks does. The result a full
-/// update would give is summariseCurrentLists().
-void updateAvailablesAfterPlacements(unsigned* listMasks, const int* placedCells, int placedCount);
+/// update would; keeps `masks` matching them. The result a full update would give is
+/// summariseCurrentLists().
+void updateAvailablesAfterPlacements(ListMasks* masks, const int* placedCells, int placedCount);
 
 /// The digits among the first availablesCount[cell] entries of the cell's list, as bits 1..9.
 unsigned listMask(int cell);

@@ -84,13 +84,34 @@ unsigned listMask(int cell) {
     return mask;
 }
 
-int updateAvailables() {
-    unsigned masks[cellCount];
-    for (int cell = 0; cell < cellCount; ++cell) masks[cell] = listMask(cell);
-    return updateAvailablesKnowingMasks(masks);
+void readListMasks(ListMasks* masks) {
+    for (int cell = 0; cell < cellCount; ++cell) masks->cell[cell] = listMask(cell);
+    masks->changedCells[0] = ~std::uint64_t{0};
+    masks->changedCells[1] = (std::uint64_t{1} << (cellCount - 64)) - 1;
+    masks->changedUnits[rowUnit] = masks->changedUnits[columnUnit] = masks->changedUnits[blockUnit] = 0x1FF;
 }
 
-int updateAvailablesKnowingMasks(unsigned* listMasks) {
+int updateAvailables() {
+    ListMasks masks;
+    readListMasks(&masks);
+    return updateAvailablesKnowingMasks(&masks);
+}
+
+namespace {
+
+constexpr int blockOf(int cell) { return (rowOf(cell) / 3) * 3 + columnOf(cell) / 3; }
+
+// Records that the list of `cell` changed.
+void markChanged(ListMasks* masks, int cell) {
+    masks->changedCells[cell >> 6] |= std::uint64_t{1} << (cell & 63);
+    masks->changedUnits[rowUnit] |= 1u << rowOf(cell);
+    masks->changedUnits[columnUnit] |= 1u << columnOf(cell);
+    masks->changedUnits[blockUnit] |= 1u << blockOf(cell);
+}
+
+}  // namespace
+
+int updateAvailablesKnowingMasks(ListMasks* masks) {
     const UnitMasks present = presentDigits();
     int emptyCells = 0;
     bool contradiction = false;
@@ -105,10 +126,12 @@ int updateAvailablesKnowingMasks(unsigned* listMasks) {
             const unsigned possible =
                 empty ? allDigits & ~(present.row[row] | present.column[column] | bandBlocks[column / 3]) : 0u;
             int count = empty ? board.availablesCount[cell] : 0;
-            if (empty && listMasks[cell] != possible)
-                count = refreshList(board.availables[cell], count, listMasks[cell], possible);
+            if (masks->cell[cell] != possible) {
+                if (empty) count = refreshList(board.availables[cell], count, masks->cell[cell], possible);
+                markChanged(masks, cell);
+            }
             board.availablesCount[cell] = count;
-            listMasks[cell] = possible;
+            masks->cell[cell] = possible;
             contradiction |= empty & (count == 0);
             emptyCells += empty & (count != 0);
         }
@@ -140,12 +163,13 @@ constexpr PeerTable peerTable = makePeers();
 
 }  // namespace
 
-void updateAvailablesAfterPlacements(unsigned* listMasks, const int* placedCells, int placedCount) {
+void updateAvailablesAfterPlacements(ListMasks* masks, const int* placedCells, int placedCount) {
     // A placed cell is filled now: count 0, slots kept. Its mask 0 also keeps it out of
     // the peer loop below, even when it is a peer of another placement.
     for (int k = 0; k < placedCount; ++k) {
         board.availablesCount[placedCells[k]] = 0;
-        listMasks[placedCells[k]] = 0;
+        masks->cell[placedCells[k]] = 0;
+        markChanged(masks, placedCells[k]);
     }
     // Lists were current, so a list changes only by losing the digits placed among its
     // peers; all of a cell's losses are removed in one refresh, as a full update would.
@@ -157,7 +181,7 @@ void updateAvailablesAfterPlacements(unsigned* listMasks, const int* placedCells
         const unsigned bit = 1u << board.arrayFields[placedCells[k]];
 #pragma GCC unroll 20
         for (const unsigned char peer : peerTable.cells[placedCells[k]]) {
-            const unsigned hit = listMasks[peer] & bit;
+            const unsigned hit = masks->cell[peer] & bit;
             changed[changedCount] = peer;
             changedCount += (hit != 0) & (lost[peer] == 0);
             lost[peer] |= hit;
@@ -165,10 +189,11 @@ void updateAvailablesAfterPlacements(unsigned* listMasks, const int* placedCells
     }
     for (int k = 0; k < changedCount; ++k) {
         const int cell = changed[k];
-        const unsigned possible = listMasks[cell] & ~lost[cell];
+        const unsigned possible = masks->cell[cell] & ~lost[cell];
         board.availablesCount[cell] =
-            refreshList(board.availables[cell], board.availablesCount[cell], listMasks[cell], possible);
-        listMasks[cell] = possible;
+            refreshList(board.availables[cell], board.availablesCount[cell], masks->cell[cell], possible);
+        masks->cell[cell] = possible;
+        markChanged(masks, cell);
     }
 }
 

@@ -19,17 +19,17 @@ int restartRow(int deadEnd) {
 
 int createGrid() {
     for (int& value : board.arrayFields) value = 0;
-    unsigned listMasks[cellCount];
-    for (int cell = 0; cell < cellCount; ++cell) listMasks[cell] = listMask(cell);
+    ListMasks masks;
+    readListMasks(&masks);
     int restarts = 0;
     int placed = -1;  // the cell filled since the last update; -1 when cells were emptied
     int cell = 0;
     while (cell < cellCount) {
         // The update before every step. After a placement only that cell's peers can change.
         if (placed >= 0)
-            updateAvailablesAfterPlacements(listMasks, &placed, 1);
+            updateAvailablesAfterPlacements(&masks, &placed, 1);
         else
-            updateAvailablesKnowingMasks(listMasks);
+            updateAvailablesKnowingMasks(&masks);
         const int count = board.availablesCount[cell];
         if (count == 0) {
             cell = restartRow(cell);

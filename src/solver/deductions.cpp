@@ -12,6 +12,7 @@
 //
 // which gives the same placements as asking the unit search for each digit 1..9 in turn.
 #include <bit>
+#include <cstdint>
 
 #include "board/board.h"
 #include "solver/solver.h"
@@ -66,13 +67,14 @@ int uniqueCellFor(const int* cells, int digit) {
 // digits ascending within a unit (a cell chosen twice keeps the later digit). `masks` holds
 // each cell's list as a digit mask. Notes each placement's cell in `placedCells` (room for
 // 81) and returns their number; the lists are not updated here.
-// (A template on the table, so that every cell index is a constant in the unrolled loops.)
+// Only the units in `unitsToExamine` (bit u for unit u) are looked at; the others are
+// known to hold no hidden single. (A template on the table, so that every cell index is a
+// constant in the unrolled loop.)
 template <const UnitTable& units>
-int placeHiddenSingles(const unsigned* masks, int* placedCells) {
+int placeHiddenSingles(const unsigned* masks, unsigned unitsToExamine, int* placedCells) {
     int placements = 0;
-#pragma GCC unroll 9
-    for (int unit = 0; unit < 9; ++unit) {
-        const int* cells = units.cells[unit];
+    for (; unitsToExamine != 0; unitsToExamine &= unitsToExamine - 1) {
+        const int* cells = units.cells[std::countr_zero(unitsToExamine)];
         unsigned once = 0, twice = 0;
 #pragma GCC unroll 9
         for (int k = 0; k < 9; ++k) {
@@ -90,13 +92,16 @@ int placeHiddenSingles(const unsigned* masks, int* placedCells) {
     return placements;
 }
 
-// A hidden-single pass on current lists, followed by the update after placements; a pass
-// that placed nothing needs no update, since the lists still match the grid.
-template <const UnitTable& units>
-int placeHiddenSinglesOnCurrentLists(unsigned* listMasks) {
+// A hidden-single pass on current lists, followed by the update after placements. A unit
+// whose lists did not change since this kind of pass last found nothing in it is skipped,
+// and a pass that placed nothing needs no update, since the lists still match the grid.
+template <const UnitTable& units, UnitKind kind>
+int placeHiddenSinglesOnCurrentLists(ListMasks* masks) {
+    const unsigned unitsToExamine = masks->changedUnits[kind];
+    masks->changedUnits[kind] = 0;
     int placedCells[cellCount];
-    const int placed = placeHiddenSingles<units>(listMasks, placedCells);
-    updateAvailablesAfterPlacements(listMasks, placedCells, placed);
+    const int placed = placeHiddenSingles<units>(masks->cell, unitsToExamine, placedCells);
+    updateAvailablesAfterPlacements(masks, placedCells, placed);
     return placed;
 }
 
@@ -112,11 +117,15 @@ int placeNakedSingles(int* placedCells) {
         placedCells[filled] = cell;  // kept only when the cell has one candidate
         filled += board.availablesCount[cell] == 1;
     }
-    for (int k = 0; k < filled; ++k) {
-        board.arrayFields[placedCells[k]] = board.availables[placedCells[k]][0];
-        board.availablesCount[placedCells[k]] = 0;
-    }
     return filled;
+}
+
+// Writes entry 0 of each listed cell into it and sets its count to 0.
+void fillNakedSingles(const int* cells, int count) {
+    for (int k = 0; k < count; ++k) {
+        board.arrayFields[cells[k]] = board.availables[cells[k]][0];
+        board.availablesCount[cells[k]] = 0;
+    }
 }
 
 }  // namespace
@@ -132,6 +141,7 @@ int checkUniquesInBlock(int blockStart, int digit) {
 int solveOnes() {
     int placedCells[cellCount];
     const int filled = placeNakedSingles(placedCells);
+    fillNakedSingles(placedCells, filled);
     if (filled != 0) updateAvailables();
     return filled;
 }
@@ -139,26 +149,37 @@ int solveOnes() {
 int solveUniques() {
     // The lists may be stale at the call, so the row pass is followed by a full update
     // whatever it placed; from then on the lists are current.
-    unsigned masks[cellCount];
-    for (int cell = 0; cell < cellCount; ++cell) masks[cell] = listMask(cell);
+    ListMasks masks;
+    readListMasks(&masks);
     int placedCells[cellCount];
-    int placements = placeHiddenSingles<rowUnits>(masks, placedCells);
-    updateAvailablesKnowingMasks(masks);
-    placements += placeHiddenSinglesOnCurrentLists<columnUnits>(masks);
-    placements += placeHiddenSinglesOnCurrentLists<blockUnits>(masks);
+    int placements = placeHiddenSingles<rowUnits>(masks.cell, 0x1FF, placedCells);
+    updateAvailablesKnowingMasks(&masks);
+    placements += placeHiddenSinglesOnCurrentLists<columnUnits, columnUnit>(&masks);
+    placements += placeHiddenSinglesOnCurrentLists<blockUnits, blockUnit>(&masks);
     return placements;
 }
 
-int solveOnesOnCurrentLists(unsigned* listMasks) {
+int solveOnesOnCurrentLists(ListMasks* masks) {
+    // A cell with one candidate whose list did not change since the last sweep would have
+    // been filled by it: only the changed cells are looked at, in ascending order.
     int placedCells[cellCount];
-    const int filled = placeNakedSingles(placedCells);
-    updateAvailablesAfterPlacements(listMasks, placedCells, filled);
+    int filled = 0;
+    for (int word = 0; word < 2; ++word) {
+        for (std::uint64_t changed = masks->changedCells[word]; changed != 0; changed &= changed - 1) {
+            const int cell = word * 64 + std::countr_zero(changed);
+            placedCells[filled] = cell;  // kept only when the cell has one candidate
+            filled += board.availablesCount[cell] == 1;
+        }
+        masks->changedCells[word] = 0;
+    }
+    fillNakedSingles(placedCells, filled);
+    updateAvailablesAfterPlacements(masks, placedCells, filled);
     return filled;
 }
 
-int solveUniquesOnCurrentLists(unsigned* listMasks) {
-    int placements = placeHiddenSinglesOnCurrentLists<rowUnits>(listMasks);
-    placements += placeHiddenSinglesOnCurrentLists<columnUnits>(listMasks);
-    placements += placeHiddenSinglesOnCurrentLists<blockUnits>(listMasks);
+int solveUniquesOnCurrentLists(ListMasks* masks) {
+    int placements = placeHiddenSinglesOnCurrentLists<rowUnits, rowUnit>(masks);
+    placements += placeHiddenSinglesOnCurrentLists<columnUnits, columnUnit>(masks);
+    placements += placeHiddenSinglesOnCurrentLists<blockUnits, blockUnit>(masks);
     return placements;
 }

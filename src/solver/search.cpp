@@ -13,7 +13,7 @@
 
 namespace {
 
-int solveLevel(int* resultGrid, int nestingLevel, unsigned* listMasks, int entryCount);
+int solveLevel(int* resultGrid, int nestingLevel, ListMasks* masks, int entryCount);
 
 // Runs naked singles, then hidden singles, then an update, until the count of empty cells
 // stops changing; `entryCount` is the entry update's result. Returns the last update's
@@ -21,14 +21,14 @@ int solveLevel(int* resultGrid, int nestingLevel, unsigned* listMasks, int entry
 // after a hidden-single call that placed nothing, so its result is read off the counts.
 // A later cycle whose naked singles place nothing would run its hidden singles on the very
 // lists on which they just placed nothing: it changes nothing and is the last one.
-int runDeductionCycles(unsigned* listMasks, int entryCount) {
+int runDeductionCycles(ListMasks* masks, int entryCount) {
     if (entryCount == 0) return 0;
     int previous = 0;  // the first cycle compares with 0, not with the entry count
     for (bool firstCycle = true;; firstCycle = false) {
         int nakedSingles = 0;
-        while (const int placed = solveOnesOnCurrentLists(listMasks)) nakedSingles += placed;
+        while (const int placed = solveOnesOnCurrentLists(masks)) nakedSingles += placed;
         if (!firstCycle && nakedSingles == 0) return previous;
-        while (solveUniquesOnCurrentLists(listMasks) != 0) {}
+        while (solveUniquesOnCurrentLists(masks) != 0) {}
         const int count = summariseCurrentLists();
         if (count == previous) return count;
         previous = count;
@@ -51,21 +51,21 @@ int acceptCompletedBoard(int* resultGrid) {
 }
 
 // The entry update of a level, on lists as they stand: all of them read afresh.
-int enterLevel(unsigned* listMasks) {
-    for (int cell = 0; cell < cellCount; ++cell) listMasks[cell] = listMask(cell);
-    return updateAvailablesKnowingMasks(listMasks);
+int enterLevel(ListMasks* masks) {
+    readListMasks(masks);
+    return updateAvailablesKnowingMasks(masks);
 }
 
 // The entry update of a first branch: the parent's lists were current, and only
 // `branchCell` has been filled since.
-int enterFirstBranch(unsigned* listMasks, const unsigned* parentMasks, int branchCell) {
-    std::memcpy(listMasks, parentMasks, cellCount * sizeof *listMasks);
-    updateAvailablesAfterPlacements(listMasks, &branchCell, 1);
+int enterFirstBranch(ListMasks* masks, const ListMasks& parentMasks, int branchCell) {
+    *masks = parentMasks;
+    updateAvailablesAfterPlacements(masks, &branchCell, 1);
     return summariseCurrentLists();
 }
 
 // Tries entry 0, then entry 1, of `cell`'s list. Returns 1, -1 or 0 as solvePuzzle does.
-int branchOn(int cell, int* resultGrid, int nestingLevel, const unsigned* listMasks) {
+int branchOn(int cell, int* resultGrid, int nestingLevel, const ListMasks& masks) {
     ++board.guesses;
     int snapshot[cellCount];
     std::memcpy(snapshot, board.arrayFields, sizeof snapshot);
@@ -74,10 +74,10 @@ int branchOn(int cell, int* resultGrid, int nestingLevel, const unsigned* listMa
         if (branch == 1) std::memcpy(board.arrayFields, snapshot, sizeof snapshot);
         const int digit = board.availables[cell][branch];
         board.arrayFields[cell] = digit;
-        unsigned childMasks[cellCount];
+        ListMasks childMasks;
         const int entryCount =
-            branch == 0 ? enterFirstBranch(childMasks, listMasks, cell) : enterLevel(childMasks);
-        const int result = solveLevel(resultGrid, nestingLevel + 1, childMasks, entryCount);
+            branch == 0 ? enterFirstBranch(&childMasks, masks, cell) : enterLevel(&childMasks);
+        const int result = solveLevel(resultGrid, nestingLevel + 1, &childMasks, entryCount);
         if (result < 0) return -1;
         if (result > 0) foundDigit = foundDigit == 0 ? digit : -1;
     }
@@ -88,19 +88,19 @@ int branchOn(int cell, int* resultGrid, int nestingLevel, const unsigned* listMa
 }
 
 // One level of the search, after its entry update.
-int solveLevel(int* resultGrid, int nestingLevel, unsigned* listMasks, int entryCount) {
-    const int count = runDeductionCycles(listMasks, entryCount);
+int solveLevel(int* resultGrid, int nestingLevel, ListMasks* masks, int entryCount) {
+    const int count = runDeductionCycles(masks, entryCount);
     if (count < 0) return 0;
     if (count == 0) return acceptCompletedBoard(resultGrid);
     const int cell = findBranchingCell();
     if (cell < 0) return 0;
-    return branchOn(cell, resultGrid, nestingLevel, listMasks);
+    return branchOn(cell, resultGrid, nestingLevel, *masks);
 }
 
 }  // namespace
 
 int solvePuzzle(int* resultGrid, int nestingLevel) {
-    unsigned listMasks[cellCount];
-    const int entryCount = enterLevel(listMasks);
-    return solveLevel(resultGrid, nestingLevel, listMasks, entryCount);
+    ListMasks masks;
+    const int entryCount = enterLevel(&masks);
+    return solveLevel(resultGrid, nestingLevel, &masks, entryCount);
 }

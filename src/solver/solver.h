@@ -3,6 +3,8 @@
 // the candidate lists that updateAvailables keeps.
 #pragma once
 
+#include "board/board.h"
+
 /// The one cell of the row starting at `rowStart` (row * 9) whose candidate list holds
 /// `digit`; -1 when no cell or more than one cell can take it.
 int checkUniquesInRow(int rowStart, int digit);
@@ -23,11 +25,13 @@ int solveOnes();
 int solveUniques();
 
 /// solveOnes and solveUniques as the search runs them: on lists that are current (they
-/// match arrayFields), with every list also held as a digit mask in `listMasks` (what
-/// listMask gives), kept so. Same placements, lists and results; the updates touch only
-/// the peers of the placed cells, and a pass that placed nothing makes no update.
-int solveOnesOnCurrentLists(unsigned* listMasks);
-int solveUniquesOnCurrentLists(unsigned* listMasks);
+/// match arrayFields), with `masks` matching the lists (see ListMasks). Same placements,
+/// lists and results. The sweep looks only at cells whose list changed since the last
+/// sweep; a hidden-single pass only at units whose lists changed since that kind of pass
+/// last looked; updates touch only the peers of the placed cells, and a pass that placed
+/// nothing makes none.
+int solveOnesOnCurrentLists(ListMasks* masks);
+int solveUniquesOnCurrentLists(ListMasks* masks);
 
 /// Solves board.arrayFields by deduction cycles and branching on two-candidate cells.
 /// Returns 0 when the search completed no valid grid, 1 when it completed exactly one
