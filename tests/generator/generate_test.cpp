@@ -105,6 +105,23 @@ TEST(GenerateNoPuzzle, CountsThatNoPuzzleMeetsAreRefused) {
     EXPECT_EQ(ninety.status, 2);
 }
 
+// Fault found by the soak: the uniqueness test takes a branch of the search that stalls
+// with no two-candidate cell for a branch without solutions, so a removal can stand that
+// leaves the puzzle with several. These runs printed such puzzles (high difficulties,
+// about one run in 1,500 at -n 430).
+struct SeededRun {
+    int seed;
+    GenerateTarget target;
+};
+const SeededRun stalledSearchRuns[] = {{7609, {436, 0}}, {485, {430, 0}}};
+
+TEST(GenerateRegression, APuzzleWithSeveralSolutionsIsNeverPrinted) {
+    for (const SeededRun& r : stalledSearchRuns) {
+        SCOPED_TRACE(testing::Message() << "-s " << r.seed << " -n " << r.target.numberToHide);
+        EXPECT_EQ(problemWithRun(runNonet(generateArguments(r.seed, r.target, true)), r.target), "");
+    }
+}
+
 // Targets met by no puzzle that are not refused at once: the run gives up after its
 // bounded attempts (tens of seconds).
 const GenerateTarget unreachableTargets[] = {

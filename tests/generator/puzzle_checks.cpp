@@ -59,7 +59,8 @@ std::string problemWithRun(const RunResult& run, const GenerateTarget& target) {
     if (!isValidSolution(solution)) return "solution is not a valid complete grid: " + line;
     if (!agreesWithGivens(puzzle, solution)) return "a given differs from the solution: " + line;
     const int solutions = countSolutions(puzzle, 2);
-    if (solutions != 1) return "puzzle has " + std::to_string(solutions) + " solutions (up to 2): " + line;
+    if (solutions == 0) return "puzzle has no solution: " + line;
+    if (solutions > 1) return "puzzle has two or more solutions: " + line;
 
     const int empty = emptyCellCount(puzzle);
     if (target.numberToHide <= 100) {
