@@ -97,7 +97,7 @@ long topValueThenZero() {
 }
 
 class Filler : public ScriptedRandomTest {
-protected:
+   protected:
     void SetUp() override {
         ScriptedRandomTest::SetUp();
         drawsSeen.clear();
@@ -107,7 +107,8 @@ protected:
 
     static Grid workingGrid() {
         Grid grid{};
-        for (int cell = 0; cell < cellCount; ++cell) grid[static_cast<size_t>(cell)] = board.arrayFields[cell];
+        for (int cell = 0; cell < cellCount; ++cell)
+            grid[static_cast<size_t>(cell)] = board.arrayFields[cell];
         return grid;
     }
 };
@@ -140,9 +141,7 @@ Grid topRows(const Row (&source)[N], size_t rows) {
     return grid;
 }
 
-TEST_F(Filler, TheWholePatternGridIsValid) {
-    EXPECT_TRUE(isValidSolution(topRows(patternRows, 9)));
-}
+TEST_F(Filler, TheWholePatternGridIsValid) { EXPECT_TRUE(isValidSolution(topRows(patternRows, 9))); }
 
 // A complete grid unlike the pattern (rows of digits).
 const char* const otherGrid =
@@ -219,15 +218,15 @@ const RestartCase restartCases[] = {
     {"the 16th dead end in one row fails with row 0 kept",
      plan({rowsOf(patternRows, 0, 0), repeated(deadRow1, 16)}), 0, topRows(patternRows, 1)},
     {"7 + 8 dead ends in two rows: 15 in the call, the fill goes on",
-     plan({rowsOf(patternRows, 0, 0), repeated(deadRow1, 7), rowsOf(patternRows, 1, 6),
-           repeated(deadRow7, 8), rowsOf(patternRows, 7, 8)}),
+     plan({rowsOf(patternRows, 0, 0), repeated(deadRow1, 7), rowsOf(patternRows, 1, 6), repeated(deadRow7, 8),
+           rowsOf(patternRows, 7, 8)}),
      1, topRows(patternRows, 9)},
     {"8 + 8 dead ends in two rows: the limit counts over the whole call",
      plan({rowsOf(patternRows, 0, 0), repeated(deadRow1, 8), rowsOf(patternRows, 1, 6),
            repeated(deadRow7, 8)}),
      0, topRows(patternRows, 7)},
-    {"a dead end at the first cell of a row recurs until the call fails",
-     rowsOf(blockedRows, 0, 4), 0, topRows(blockedRows, 5)},
+    {"a dead end at the first cell of a row recurs until the call fails", rowsOf(blockedRows, 0, 4), 0,
+     topRows(blockedRows, 5)},
 };
 
 // Also shows that a dead end takes no value and a single candidate takes one: every planned

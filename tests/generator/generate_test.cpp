@@ -21,15 +21,21 @@ struct TargetCase {
 };
 
 const TargetCase mainTargets[] = {
-    {"Default", {320, 0}},      {"Count30", {30, 0}},        {"Count55", {55, 0}},
+    {"Default", {320, 0}},       {"Count30", {30, 0}},        {"Count55", {55, 0}},
     {"Difficulty400", {400, 0}}, {"Branchings10", {320, 10}},
 };
 
 // Edge targets, a few seeds each in the default run.
 const TargetCase edgeTargets[] = {
-    {"Count1", {1, 0}},          {"Count0", {0, 0}},          {"CountNegative", {-3, 0}},
-    {"Count40", {40, 0}},      {"Difficulty101", {101, 0}}, {"Difficulty109", {109, 0}},
-    {"Difficulty110", {110, 0}}, {"Difficulty200", {200, 0}}, {"NegativeBranchings", {320, -1}},
+    {"Count1", {1, 0}},
+    {"Count0", {0, 0}},
+    {"CountNegative", {-3, 0}},
+    {"Count40", {40, 0}},
+    {"Difficulty101", {101, 0}},
+    {"Difficulty109", {109, 0}},
+    {"Difficulty110", {110, 0}},
+    {"Difficulty200", {200, 0}},
+    {"NegativeBranchings", {320, -1}},
     {"CountWithBranchings", {30, 3}},
 };
 
@@ -37,7 +43,7 @@ const TargetCase edgeTargets[] = {
 void PrintTo(const TargetCase& c, std::ostream* os) { *os << c.name; }
 
 class Generate : public ::testing::TestWithParam<TargetCase> {
-protected:
+   protected:
     // Runs seeds first..last; every run must print a sound puzzle or the no-puzzle message.
     void runSeeds(int first, int last) {
         const GenerateTarget& target = GetParam().target;
@@ -90,7 +96,8 @@ TEST(GenerateSeed, TheSameSeedGivesTheSameLineAndOthersDiffer) {
 }
 
 // Counts from 65 to 100 can never be met: refused before any grid is made.
-const GenerateTarget refusedCounts[] = {{65, 0}, {70, 0}, {81, 0}, {82, 0}, {90, 0}, {100, 0}, {70, 5}, {90, -2}};
+const GenerateTarget refusedCounts[] = {{65, 0}, {70, 0},  {81, 0}, {82, 0},
+                                        {90, 0}, {100, 0}, {70, 5}, {90, -2}};
 
 TEST(GenerateNoPuzzle, CountsThatNoPuzzleMeetsAreRefused) {
     for (const GenerateTarget& target : refusedCounts) {
@@ -125,8 +132,8 @@ TEST(GenerateRegression, APuzzleWithSeveralSolutionsIsNeverPrinted) {
 // Targets met by no puzzle that are not refused at once: the run gives up after its
 // bounded attempts (tens of seconds).
 const GenerateTarget unreachableTargets[] = {
-    {900, 0},      // a difficulty far above any puzzle: every attempt tries all 81 cells
-    {320, 100000}, // a branching minimum no thinning reaches
+    {900, 0},       // a difficulty far above any puzzle: every attempt tries all 81 cells
+    {320, 100000},  // a branching minimum no thinning reaches
 };
 
 TEST(GenerateNoPuzzle, UnreachableTargetsEndWithStatusTwo) {

@@ -84,7 +84,7 @@ long recordedRandom() {
 }
 
 class Removal : public ScriptedRandomTest {
-protected:
+   protected:
     const Grid entry = gridFromText(entryText);
 
     void SetUp() override {
@@ -95,7 +95,8 @@ protected:
     }
 
     void loadEntryGrid() {
-        for (int cell = 0; cell < cellCount; ++cell) board.arrayFields[cell] = entry[static_cast<size_t>(cell)];
+        for (int cell = 0; cell < cellCount; ++cell)
+            board.arrayFields[cell] = entry[static_cast<size_t>(cell)];
     }
 
     // After `values`, seeded glibc random() values, recorded.
@@ -106,7 +107,8 @@ protected:
 
     static Grid working() {
         Grid grid{};
-        for (int cell = 0; cell < cellCount; ++cell) grid[static_cast<size_t>(cell)] = board.arrayFields[cell];
+        for (int cell = 0; cell < cellCount; ++cell)
+            grid[static_cast<size_t>(cell)] = board.arrayFields[cell];
         return grid;
     }
 

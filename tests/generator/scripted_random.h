@@ -37,7 +37,7 @@ inline long scriptedRandom() {
 
 /// Resets the board to all zero and installs scriptedRandom with an empty script.
 class ScriptedRandomTest : public ::testing::Test {
-protected:
+   protected:
     void SetUp() override {
         std::memset(&board, 0, sizeof board);
         useScript({});

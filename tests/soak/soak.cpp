@@ -65,7 +65,8 @@ void runShare(const std::vector<Job>& jobs, size_t first, size_t step, FILE* rep
         const RunResult run = runNonet(generateArguments(job.seed, job.target, true));
         const std::string problem = problemWithRun(run, job.target);
         if (!problem.empty())
-            std::fprintf(report, "F -s %d %s: %s\n", job.seed, targetText(job.target).c_str(), problem.c_str());
+            std::fprintf(report, "F -s %d %s: %s\n", job.seed, targetText(job.target).c_str(),
+                         problem.c_str());
         else if (run.status == 2)
             std::fprintf(report, "N %d %s\n", job.kind, targetText(job.target).c_str());
         else
@@ -127,7 +128,8 @@ int main() {
     bool workersOk = true;
     for (pid_t pid : pids) {
         int status = 0;
-        workersOk = workersOk && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        workersOk =
+            workersOk && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
@@ -140,7 +142,8 @@ int main() {
         noPuzzle += tally.noPuzzle[kind];
     }
     std::printf("%-26s %8ld %8ld\n", "all", puzzles, noPuzzle);
-    for (const auto& [target, runs] : tally.noPuzzleByTarget) std::printf("  status 2 for %s: %ld\n", target.c_str(), runs);
+    for (const auto& [target, runs] : tally.noPuzzleByTarget)
+        std::printf("  status 2 for %s: %ld\n", target.c_str(), runs);
     std::printf("unsound runs: %ld\n", tally.failures);
     for (const std::string& failure : tally.firstFailures) std::printf("  %s\n", failure.c_str());
     std::printf("wall time: %.1f s\n", seconds);
