@@ -48,6 +48,10 @@ int arraySplice(int* list, int length, int position);
 /// Blocks are not examined.
 int checkForDuplicates(const int* grid);
 
+/// 1 if every filled cell of `grid` holds a digit 1..9 and no row, column or block holds a
+/// digit twice, else 0. Empty cells are allowed.
+int obeysRules(const int* grid);
+
 /// 1 if every cell of `grid` holds a digit 1..9 and no row, column or block holds a
 /// digit twice, else 0.
 int isValidCompleteGrid(const int* grid);

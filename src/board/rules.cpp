@@ -33,6 +33,24 @@ int checkForDuplicates(const int* grid) {
     return 0;
 }
 
+int obeysRules(const int* grid) {
+    unsigned rows[9] = {}, columns[9] = {}, blocks[9] = {};
+    for (int cell = 0; cell < cellCount; ++cell) {
+        const int value = grid[cell];
+        if (value == 0) continue;
+        if (value < 1 || value > 9) return 0;
+        const unsigned bit = digitBit(value);
+        unsigned& row = rows[rowOf(cell)];
+        unsigned& column = columns[columnOf(cell)];
+        unsigned& block = blocks[(rowOf(cell) / 3) * 3 + columnOf(cell) / 3];
+        if ((row | column | block) & bit) return 0;
+        row |= bit;
+        column |= bit;
+        block |= bit;
+    }
+    return 1;
+}
+
 int isValidCompleteGrid(const int* grid) {
     // 81 digits in 27 units of nine: every unit holding all nine digits means no repeat.
     unsigned columns[9] = {}, blocks[9] = {};

@@ -39,7 +39,7 @@ void printPuzzleLine() {
 }  // namespace
 
 int runSolveMode() {
-    if (solvePuzzle(board.solution, 0) > 0) displayJsVersion(board.solution);
+    if (solveUniquely(board.solution) > 0) displayJsVersion(board.solution);
     return exitOk;
 }
 

@@ -6,6 +6,7 @@
 // Each level keeps every list as a digit mask too. From its entry update on, the lists
 // match arrayFields whenever a deduction starts, which lets the deductions update only the
 // peers of what they placed, and lets the first branch start from its parent's lists.
+#include <algorithm>
 #include <cstring>
 
 #include "board/board.h"
@@ -13,7 +14,13 @@
 
 namespace {
 
-int solveLevel(int* resultGrid, int nestingLevel, ListMasks* masks, int entryCount);
+// What one search has met so far, and whether it gives up at the first stall.
+struct SearchRun {
+    bool stalled;
+    bool stopAtStall;
+};
+
+int solveLevel(int* resultGrid, int nestingLevel, ListMasks* masks, int entryCount, SearchRun* run);
 
 // Runs naked singles, then hidden singles, then an update, until the count of empty cells
 // stops changing; `entryCount` is the entry update's result. Returns the last update's
@@ -65,7 +72,7 @@ int enterFirstBranch(ListMasks* masks, const ListMasks& parentMasks, int branchC
 }
 
 // Tries entry 0, then entry 1, of `cell`'s list. Returns 1, -1 or 0 as solvePuzzle does.
-int branchOn(int cell, int* resultGrid, int nestingLevel, const ListMasks& masks) {
+int branchOn(int cell, int* resultGrid, int nestingLevel, const ListMasks& masks, SearchRun* run) {
     ++board.guesses;
     int snapshot[cellCount];
     std::memcpy(snapshot, board.arrayFields, sizeof snapshot);
@@ -77,7 +84,8 @@ int branchOn(int cell, int* resultGrid, int nestingLevel, const ListMasks& masks
         ListMasks childMasks;
         const int entryCount =
             branch == 0 ? enterFirstBranch(&childMasks, masks, cell) : enterLevel(&childMasks);
-        const int result = solveLevel(resultGrid, nestingLevel + 1, &childMasks, entryCount);
+        const int result = solveLevel(resultGrid, nestingLevel + 1, &childMasks, entryCount, run);
+        if (run->stalled && run->stopAtStall) return 0;
         if (result < 0) return -1;
         if (result > 0) foundDigit = foundDigit == 0 ? digit : -1;
     }
@@ -87,20 +95,35 @@ int branchOn(int cell, int* resultGrid, int nestingLevel, const ListMasks& masks
     return 1;
 }
 
-// One level of the search, after its entry update.
-int solveLevel(int* resultGrid, int nestingLevel, ListMasks* masks, int entryCount) {
+// One level of the search, after its entry update. A board that stalls with no
+// two-candidate cell gets 0 and is noted in `run`.
+int solveLevel(int* resultGrid, int nestingLevel, ListMasks* masks, int entryCount, SearchRun* run) {
     const int count = runDeductionCycles(masks, entryCount);
     if (count < 0) return 0;
     if (count == 0) return acceptCompletedBoard(resultGrid);
     const int cell = findBranchingCell();
-    if (cell < 0) return 0;
-    return branchOn(cell, resultGrid, nestingLevel, *masks);
+    if (cell < 0) {
+        run->stalled = true;
+        return 0;
+    }
+    return branchOn(cell, resultGrid, nestingLevel, *masks, run);
+}
+
+int searchPuzzle(int* resultGrid, int nestingLevel, bool stopAtStall) {
+    // Givens are never overwritten, so when they break the rules no completed board can
+    // count and the answer is 0 whatever the search does: it is not run.
+    if (!obeysRules(board.arrayFields)) return 0;
+    ListMasks masks;
+    const int entryCount = enterLevel(&masks);
+    SearchRun run = {false, stopAtStall};
+    const int result = solveLevel(resultGrid, nestingLevel, &masks, entryCount, &run);
+    // A stalled board may still have solutions, so one completed board proves nothing then:
+    // the search cannot tell a unique puzzle, and answers 0 as for a stall at the top.
+    return run.stalled ? std::min(result, 0) : result;
 }
 
 }  // namespace
 
-int solvePuzzle(int* resultGrid, int nestingLevel) {
-    ListMasks masks;
-    const int entryCount = enterLevel(&masks);
-    return solveLevel(resultGrid, nestingLevel, &masks, entryCount);
-}
+int solvePuzzle(int* resultGrid, int nestingLevel) { return searchPuzzle(resultGrid, nestingLevel, false); }
+
+int solveUniquely(int* resultGrid) { return searchPuzzle(resultGrid, 0, true); }

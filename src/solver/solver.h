@@ -34,7 +34,16 @@ int solveOnesOnCurrentLists(ListMasks* masks);
 int solveUniquesOnCurrentLists(ListMasks* masks);
 
 /// Solves board.arrayFields by deduction cycles and branching on two-candidate cells.
-/// Returns 0 when the search completed no valid grid, 1 when it completed exactly one
-/// (copied into `resultGrid`), -1 when it completed two or more (`resultGrid` holds the
-/// last). Adds one to board.guesses per branching. `nestingLevel` is 0 from outside.
+/// Returns 1 when the search completed exactly one valid grid (copied into `resultGrid`)
+/// and no board of the search stalled; -1 when it completed two or more (`resultGrid`
+/// holds the last); else 0: nothing completed, or a board stalled with no two-candidate
+/// cell (it may hide further solutions, so uniqueness is unproven), or the givens break
+/// the rules (then nothing is searched). Adds one to board.guesses per branching.
+/// `nestingLevel` is 0 from outside.
 int solvePuzzle(int* resultGrid, int nestingLevel);
+
+/// solvePuzzle for a caller that wants only a unique solution: it gives up at the first
+/// board that stalls, since uniqueness can then no longer be proven. Returns 1 exactly when
+/// solvePuzzle would (with the same `resultGrid`), else 0 or -1, sooner; board.guesses may
+/// then count fewer branchings.
+int solveUniquely(int* resultGrid);

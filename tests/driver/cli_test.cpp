@@ -106,6 +106,17 @@ const CliCase solveCases[] = {
     {"RepeatedGivens", {"-p", withCells(uniquePuzzle, {2}, '3')}, "", 0},
     {"CompleteGridWithSwappedCells", {"-p", "354678912" + validGrid.substr(9)}, "", 0},
     {"TwoSolutions", {"-p", withCells(validGrid, {32, 35, 41, 44}, '0')}, "", 0},
+    // Two solutions, of which the search completes one while another of its boards stalls.
+    // Fourteen givens and many solutions: a search that once ran for seconds before it
+    // printed nothing; it now stops at the first board that stalls.
+    {"SparsePuzzleWithManySolutions",
+     {"-p", "005000987040050001007000000200048000090100000600000000000000000000000000000000000"},
+     "",
+     0},
+    {"StalledSearchPrintsNothing",
+     {"-p", "000600050005000400000700801000000000530092000000030100006000000070340200200068003"},
+     "",
+     0},
     {"StallWithManySolutions", {"-p", validGrid.substr(0, 9) + std::string(72, '0')}, "", 0},
     {"EmptyBoard", {"-p", std::string(81, '0')}, "", 0},
     {"Contradiction", {"-p", testgrids::cellZeroBlocked}, "", 0},

@@ -1,7 +1,7 @@
 // Solve mode over the public puzzle lists, every answer confirmed by the independent
 // counter: a printed grid obeys the rules, keeps the givens and is the puzzle's only
-// solution; a multi-solution puzzle prints nothing. A proper puzzle may go unsolved only by
-// a stall (result 0), never by a claim of several solutions (-1).
+// solution; a multi-solution puzzle prints nothing. A proper puzzle may go unsolved only
+// when a board of the search stalls (result 0), never by a claim of several solutions (-1).
 //
 // Built twice: the default program checks a sample of each big list (every 50th puzzle,
 // all of top95); the program built with NONET_WHOLE_LISTS checks every puzzle and is
@@ -118,9 +118,13 @@ std::string checkPuzzle(const std::string& puzzle, bool proper, ListOutcome* out
         ++outcome->stalled;
     }
     if (!proper) return "";
+    // A solved puzzle's path ends in its solution. An unsolved one's path ends in a stall,
+    // or in the solution when some other board of the search stalled (which leaves the
+    // uniqueness unproven); never in a contradiction or off the solution.
     const PathEnd end = followSolutionPath(puzzle, solution);
-    if (end != (verdict > 0 ? PathEnd::completed : PathEnd::stalled))
-        return "result " + std::to_string(verdict) + " but " + describe(end);
+    const bool explained = verdict > 0 ? end == PathEnd::completed
+                                       : end == PathEnd::completed || end == PathEnd::stalled;
+    if (!explained) return "result " + std::to_string(verdict) + " but " + describe(end);
     return "";
 }
 

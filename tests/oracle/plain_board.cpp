@@ -187,7 +187,10 @@ int solveUniques(BoardState& state) {
     return placements;
 }
 
-int solvePuzzle(BoardState& state, int* resultGrid, int nestingLevel) {
+namespace {
+
+// The search proper; notes in `stalled` a board that stalls with no two-candidate cell.
+int search(BoardState& state, int* resultGrid, int nestingLevel, bool* stalled) {
     // Deduction cycles; the first cycle's count is compared with 0, not the entry count.
     int count = updateAvailables(state);
     if (count != 0) {
@@ -213,7 +216,10 @@ int solvePuzzle(BoardState& state, int* resultGrid, int nestingLevel) {
     int branchingCell = -1;
     for (int cell = 0; cell < cellCount && branchingCell < 0; ++cell)
         if (state.availablesCount[cell] == 2) branchingCell = cell;
-    if (branchingCell < 0) return 0;
+    if (branchingCell < 0) {
+        *stalled = true;
+        return 0;
+    }
 
     // Branching: entry 0, then entry 1, of the branching cell's list.
     state.guesses += 1;
@@ -223,7 +229,7 @@ int solvePuzzle(BoardState& state, int* resultGrid, int nestingLevel) {
     for (int branch = 0; branch < 2; ++branch) {
         if (branch == 1) std::memcpy(state.arrayFields, snapshot, sizeof snapshot);
         state.arrayFields[branchingCell] = state.availables[branchingCell][branch];
-        const int result = solvePuzzle(state, resultGrid, nestingLevel + 1);
+        const int result = search(state, resultGrid, nestingLevel + 1, stalled);
         if (result < 0) return -1;
         if (result > 0) foundDigit = foundDigit == 0 ? state.availables[branchingCell][branch] : -1;
     }
@@ -233,6 +239,31 @@ int solvePuzzle(BoardState& state, int* resultGrid, int nestingLevel) {
         return 1;
     }
     return foundDigit;
+}
+
+// 1 when every filled cell holds a digit 1..9 and no two filled peers hold the same one.
+int givensObeyRules(const int* grid) {
+    for (int cell = 0; cell < cellCount; ++cell) {
+        if (grid[cell] == 0) continue;
+        if (grid[cell] < 1 || grid[cell] > 9) return 0;
+        for (int other = 0; other < cell; ++other) {
+            const bool peer = other / 9 == cell / 9 || other % 9 == cell % 9 ||
+                              (other / 27 == cell / 27 && other % 9 / 3 == cell % 9 / 3);
+            if (peer && grid[other] == grid[cell]) return 0;
+        }
+    }
+    return 1;
+}
+
+}  // namespace
+
+int solvePuzzle(BoardState& state, int* resultGrid, int nestingLevel) {
+    // Givens that break the rules can never complete into a valid grid: 0, nothing searched.
+    if (!givensObeyRules(state.arrayFields)) return 0;
+    // One completed grid proves nothing when a board stalled: it may hide other solutions.
+    bool stalled = false;
+    const int result = search(state, resultGrid, nestingLevel, &stalled);
+    return result > 0 && stalled ? 0 : result;
 }
 
 }  // namespace plain

@@ -167,7 +167,20 @@ TEST_F(SolvePuzzle, BoardThatBreaksTheRulesGivesZeroAndLeavesTheResultGrid) {
         loadBoard(c.puzzle);
         EXPECT_EQ(solvePuzzle(result, 0), 0);
         EXPECT_TRUE(resultUntouched());
+        EXPECT_EQ(board.guesses, startGuesses) << "no completed board can count: nothing is searched";
+        EXPECT_EQ(textOf(board.arrayFields), c.puzzle);
     }
+}
+
+// Regression: a search that completes one board while another of its boards stalls (no
+// two-candidate cell, solutions possible) used to answer 1, and solve mode printed one of
+// several solutions as if it were the only one. A stall leaves uniqueness unproven: 0.
+TEST_F(SolvePuzzle, StallBesideOneCompletedBoardIsNoProofOfUniqueness) {
+    const std::string puzzle = "000600050005000400000700801000000000530092000000030100006000000070340200200068003";
+    ASSERT_EQ(countSolutions(gridFromText(puzzle)), 2);
+    loadBoard(puzzle);
+    EXPECT_EQ(solvePuzzle(result, 0), 0);
+    EXPECT_GT(board.guesses, startGuesses) << "the search branched before it stalled";
 }
 
 // A proper puzzle that needs a branching at the outermost level: the result grid holds the
@@ -189,6 +202,27 @@ TEST_F(SolvePuzzle, BranchedSolutionLeavesTheOuterBoardInArrayFields) {
         if (++checked == 3) break;
     }
     EXPECT_EQ(checked, 3) << "top95 should hold puzzles solved through a branching";
+}
+
+// Solve mode's search gives up at the first stall; it must still answer 1, with the same
+// grid, exactly where the full search does.
+TEST_F(SolvePuzzle, SolveUniquelyAgreesWithTheFullSearchOnWhatItSolves) {
+    for (const char* name : {"top95.txt", "hardest1106.txt", "serg_multi.txt"}) {
+        for (const std::string& puzzle : loadPuzzleList(name, 7)) {
+            SCOPED_TRACE(puzzle);
+            SetUp();
+            loadBoard(puzzle);
+            const int full = solvePuzzle(result, 0);
+            const std::string fullGrid = textOf(result);
+            SetUp();
+            loadBoard(puzzle);
+            const int quick = solveUniquely(result);
+            EXPECT_EQ(quick > 0, full > 0);
+            if (full > 0) {
+                EXPECT_EQ(textOf(result), fullGrid);
+            }
+        }
+    }
 }
 
 }  // namespace
