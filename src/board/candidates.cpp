@@ -69,8 +69,10 @@ UnitMasks presentDigits() {
 // `inList` holds the list's entries as a mask. Returns the new count.
 int refreshList(int* list, int count, unsigned inList, unsigned possible) {
     int kept = 0;
-    for (int k = 0; k < count; ++k)
-        if (possible & (1u << list[k])) list[kept++] = list[k];  // impossible entries drop out
+    for (int k = 0; k < count; ++k) {
+        list[kept] = list[k];
+        kept += (possible >> list[k]) & 1;  // an impossible entry drops out, later ones move up
+    }
     for (unsigned fresh = possible & ~inList; fresh != 0; fresh &= fresh - 1)
         list[kept++] = std::countr_zero(fresh);  // lowest bit first = ascending digits
     return kept;
@@ -99,14 +101,29 @@ int updateAvailables() {
 
 namespace {
 
-constexpr int blockOf(int cell) { return (rowOf(cell) / 3) * 3 + columnOf(cell) / 3; }
+// The row, column and block of each cell as unit bits, for the change record.
+struct UnitBits {
+    unsigned short row[cellCount], column[cellCount], block[cellCount];
+};
+
+constexpr UnitBits makeUnitBits() {
+    UnitBits bits{};
+    for (int cell = 0; cell < cellCount; ++cell) {
+        bits.row[cell] = static_cast<unsigned short>(1u << rowOf(cell));
+        bits.column[cell] = static_cast<unsigned short>(1u << columnOf(cell));
+        bits.block[cell] = static_cast<unsigned short>(1u << ((rowOf(cell) / 3) * 3 + columnOf(cell) / 3));
+    }
+    return bits;
+}
+
+constexpr UnitBits unitBits = makeUnitBits();
 
 // Records that the list of `cell` changed.
 void markChanged(ListMasks* masks, int cell) {
     masks->changedCells[cell >> 6] |= std::uint64_t{1} << (cell & 63);
-    masks->changedUnits[rowUnit] |= 1u << rowOf(cell);
-    masks->changedUnits[columnUnit] |= 1u << columnOf(cell);
-    masks->changedUnits[blockUnit] |= 1u << blockOf(cell);
+    masks->changedUnits[rowUnit] |= unitBits.row[cell];
+    masks->changedUnits[columnUnit] |= unitBits.column[cell];
+    masks->changedUnits[blockUnit] |= unitBits.block[cell];
 }
 
 }  // namespace
@@ -182,9 +199,10 @@ void updateAvailablesAfterPlacements(ListMasks* masks, const int* placedCells, i
 #pragma GCC unroll 20
         for (const unsigned char peer : peerTable.cells[placedCells[k]]) {
             const unsigned hit = masks->cell[peer] & bit;
+            const unsigned before = lost[peer];
             changed[changedCount] = peer;
-            changedCount += (hit != 0) & (lost[peer] == 0);
-            lost[peer] |= hit;
+            changedCount += (hit != 0) & (before == 0);
+            lost[peer] = before | hit;
         }
     }
     for (int k = 0; k < changedCount; ++k) {
