@@ -181,6 +181,7 @@ constexpr PeerTable peerTable = makePeers();
 }  // namespace
 
 void updateAvailablesAfterPlacements(ListMasks* masks, const int* placedCells, int placedCount) {
+    if (placedCount == 0) return;
     // A placed cell is filled now: count 0, slots kept. Its mask 0 also keeps it out of
     // the peer loop below, even when it is a peer of another placement.
     for (int k = 0; k < placedCount; ++k) {
