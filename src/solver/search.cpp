@@ -3,7 +3,7 @@
 // restored around a branch; the candidate lists carry over and decide which digit goes
 // first, since a filled cell keeps its slots (the branching cell's entries stay readable).
 //
-// Each level keeps every list as a digit mask too. From its entry update on, the lists
+// The search keeps every list as a digit mask too. From a level's entry update on, the lists
 // match arrayFields whenever a deduction starts, which lets the deductions update only the
 // peers of what they placed, and lets the first branch start from its parent's lists.
 #include <algorithm>
@@ -14,13 +14,16 @@
 
 namespace {
 
-// What one search has met so far, and whether it gives up at the first stall.
+// What one search shares across its levels: every list as a digit mask (each update of the
+// search, at whatever level, keeps them matching the lists), whether a board has stalled,
+// and whether the search gives up at the first stall.
 struct SearchRun {
+    ListMasks masks;
     bool stalled;
     bool stopAtStall;
 };
 
-int solveLevel(int* resultGrid, int nestingLevel, ListMasks* masks, int entryCount, SearchRun* run);
+int solveLevel(int* resultGrid, int nestingLevel, int entryCount, SearchRun* run);
 
 // Runs naked singles, then hidden singles, then an update, until the count of empty cells
 // stops changing; `entryCount` is the entry update's result. Returns the last update's
@@ -57,22 +60,15 @@ int acceptCompletedBoard(int* resultGrid) {
     return 1;
 }
 
-// The entry update of a level, on lists as they stand: all of them read afresh.
-int enterLevel(ListMasks* masks) {
-    readListMasks(masks);
-    return updateAvailablesKnowingMasks(masks);
-}
-
 // The entry update of a first branch: the parent's lists were current, and only
 // `branchCell` has been filled since.
-int enterFirstBranch(ListMasks* masks, const ListMasks& parentMasks, int branchCell) {
-    *masks = parentMasks;
+int enterFirstBranch(ListMasks* masks, int branchCell) {
     updateAvailablesAfterPlacements(masks, &branchCell, 1);
     return summariseCurrentLists();
 }
 
 // Tries entry 0, then entry 1, of `cell`'s list. Returns 1, -1 or 0 as solvePuzzle does.
-int branchOn(int cell, int* resultGrid, int nestingLevel, const ListMasks& masks, SearchRun* run) {
+int branchOn(int cell, int* resultGrid, int nestingLevel, SearchRun* run) {
     ++board.guesses;
     int snapshot[cellCount];
     std::memcpy(snapshot, board.arrayFields, sizeof snapshot);
@@ -81,10 +77,10 @@ int branchOn(int cell, int* resultGrid, int nestingLevel, const ListMasks& masks
         if (branch == 1) std::memcpy(board.arrayFields, snapshot, sizeof snapshot);
         const int digit = board.availables[cell][branch];
         board.arrayFields[cell] = digit;
-        ListMasks childMasks;
-        const int entryCount =
-            branch == 0 ? enterFirstBranch(&childMasks, masks, cell) : enterLevel(&childMasks);
-        const int result = solveLevel(resultGrid, nestingLevel + 1, &childMasks, entryCount, run);
+        // The second branch starts from the lists as the first branch's search left them.
+        const int entryCount = branch == 0 ? enterFirstBranch(&run->masks, cell)
+                                           : updateAvailablesKnowingMasks(&run->masks);
+        const int result = solveLevel(resultGrid, nestingLevel + 1, entryCount, run);
         if (run->stalled && run->stopAtStall) return 0;
         if (result < 0) return -1;
         if (result > 0) foundDigit = foundDigit == 0 ? digit : -1;
@@ -97,8 +93,8 @@ int branchOn(int cell, int* resultGrid, int nestingLevel, const ListMasks& masks
 
 // One level of the search, after its entry update. A board that stalls with no
 // two-candidate cell gets 0 and is noted in `run`.
-int solveLevel(int* resultGrid, int nestingLevel, ListMasks* masks, int entryCount, SearchRun* run) {
-    const int count = runDeductionCycles(masks, entryCount);
+int solveLevel(int* resultGrid, int nestingLevel, int entryCount, SearchRun* run) {
+    const int count = runDeductionCycles(&run->masks, entryCount);
     if (count < 0) return 0;
     if (count == 0) return acceptCompletedBoard(resultGrid);
     const int cell = findBranchingCell();
@@ -106,17 +102,19 @@ int solveLevel(int* resultGrid, int nestingLevel, ListMasks* masks, int entryCou
         run->stalled = true;
         return 0;
     }
-    return branchOn(cell, resultGrid, nestingLevel, *masks, run);
+    return branchOn(cell, resultGrid, nestingLevel, run);
 }
 
 int searchPuzzle(int* resultGrid, int nestingLevel, bool stopAtStall) {
     // Givens are never overwritten, so when they break the rules no completed board can
     // count and the answer is 0 whatever the search does: it is not run.
     if (!obeysRules(board.arrayFields)) return 0;
-    ListMasks masks;
-    const int entryCount = enterLevel(&masks);
-    SearchRun run = {false, stopAtStall};
-    const int result = solveLevel(resultGrid, nestingLevel, &masks, entryCount, &run);
+    SearchRun run;
+    run.stalled = false;
+    run.stopAtStall = stopAtStall;
+    readListMasks(&run.masks);
+    const int entryCount = updateAvailablesKnowingMasks(&run.masks);
+    const int result = solveLevel(resultGrid, nestingLevel, entryCount, &run);
     // A stalled board may still have solutions, so one completed board proves nothing then:
     // the search cannot tell a unique puzzle, and answers 0 as for a stall at the top.
     return run.stalled ? std::min(result, 0) : result;
