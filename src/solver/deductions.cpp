@@ -139,7 +139,7 @@ int checkUniquesInBlock(int blockStart, int digit) {
 }
 
 int solveOnes() {
-    int placedCells[cellCount];
+    int placedCells[cellCount] = {};  // (zeroed only to keep the compiler's flow check quiet)
     const int filled = placeNakedSingles(placedCells);
     fillNakedSingles(placedCells, filled);
     if (filled != 0) updateAvailables();
