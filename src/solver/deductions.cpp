@@ -19,46 +19,29 @@
 
 namespace {
 
-// The cells of each unit in the order a unit search visits them: rows left to right,
-// columns top to bottom, blocks column by column.
-struct UnitTable {
-    int cells[9][9];
+// The cells of a unit in the order a unit search visits them: the unit's first cell plus a
+// fixed offset per position (rows left to right, columns top to bottom, blocks column by
+// column). The offsets are the same for every unit of a kind, so with the shape a template
+// argument they are constants in the unrolled loops.
+struct UnitShape {
+    int first[9];
+    int offset[9];
 };
 
-constexpr UnitTable makeRows() {
-    UnitTable t{};
-    for (int unit = 0; unit < 9; ++unit)
-        for (int k = 0; k < 9; ++k) t.cells[unit][k] = unit * 9 + k;
-    return t;
-}
+constexpr UnitShape rowUnits = {{0, 9, 18, 27, 36, 45, 54, 63, 72}, {0, 1, 2, 3, 4, 5, 6, 7, 8}};
+constexpr UnitShape columnUnits = {{0, 1, 2, 3, 4, 5, 6, 7, 8}, {0, 9, 18, 27, 36, 45, 54, 63, 72}};
+constexpr UnitShape blockUnits = {{0, 3, 6, 27, 30, 33, 54, 57, 60}, {0, 9, 18, 1, 10, 19, 2, 11, 20}};
 
-constexpr UnitTable makeColumns() {
-    UnitTable t{};
-    for (int unit = 0; unit < 9; ++unit)
-        for (int k = 0; k < 9; ++k) t.cells[unit][k] = unit + k * 9;
-    return t;
-}
-
-constexpr UnitTable makeBlocks() {
-    UnitTable t{};
-    for (int unit = 0; unit < 9; ++unit)
-        for (int k = 0; k < 9; ++k) t.cells[unit][k] = blockStarts[unit] + (k % 3) * 9 + k / 3;
-    return t;
-}
-
-constexpr UnitTable rowUnits = makeRows();
-constexpr UnitTable columnUnits = makeColumns();
-constexpr UnitTable blockUnits = makeBlocks();
-
-// The one cell of `cells` whose list holds `digit`, or -1 for none or several.
-int uniqueCellFor(const int* cells, int digit) {
+// The one cell of the unit starting at `first` whose list holds `digit`, or -1 for none or
+// several.
+int uniqueCellFor(const UnitShape& shape, int first, int digit) {
     if (digit < 1 || digit > 9) return -1;
     const unsigned bit = 1u << digit;
     int noted = -1;
-    for (int k = 0; k < 9; ++k) {
-        if ((listMask(cells[k]) & bit) == 0) continue;
+    for (const int offset : shape.offset) {
+        if ((listMask(first + offset) & bit) == 0) continue;
         if (noted >= 0) return -1;
-        noted = cells[k];
+        noted = first + offset;
     }
     return noted;
 }
@@ -68,25 +51,25 @@ int uniqueCellFor(const int* cells, int digit) {
 // each cell's list as a digit mask. Notes each placement's cell in `placedCells` (room for
 // 81) and returns their number; the lists are not updated here.
 // Only the units in `unitsToExamine` (bit u for unit u) are looked at; the others are
-// known to hold no hidden single. (A template on the table, so that every cell index is a
-// constant in the unrolled loop.)
-template <const UnitTable& units>
+// known to hold no hidden single.
+template <const UnitShape& shape>
 int placeHiddenSingles(const unsigned* masks, unsigned unitsToExamine, int* placedCells) {
     int placements = 0;
     for (; unitsToExamine != 0; unitsToExamine &= unitsToExamine - 1) {
-        const int* cells = units.cells[std::countr_zero(unitsToExamine)];
+        const unsigned* unit = masks + shape.first[std::countr_zero(unitsToExamine)];
         unsigned once = 0, twice = 0;
 #pragma GCC unroll 9
         for (int k = 0; k < 9; ++k) {
-            twice |= once & masks[cells[k]];
-            once |= masks[cells[k]];
+            twice |= once & unit[shape.offset[k]];
+            once |= unit[shape.offset[k]];
         }
         for (unsigned singles = once & ~twice; singles != 0; singles &= singles - 1) {
             const unsigned bit = singles & (0u - singles);
             int k = 0;
-            while ((masks[cells[k]] & bit) == 0) ++k;
-            board.arrayFields[cells[k]] = std::countr_zero(singles);
-            placedCells[placements++] = cells[k];
+            while ((unit[shape.offset[k]] & bit) == 0) ++k;
+            const int cell = static_cast<int>(unit - masks) + shape.offset[k];
+            board.arrayFields[cell] = std::countr_zero(singles);
+            placedCells[placements++] = cell;
         }
     }
     return placements;
@@ -95,12 +78,12 @@ int placeHiddenSingles(const unsigned* masks, unsigned unitsToExamine, int* plac
 // A hidden-single pass on current lists, followed by the update after placements. A unit
 // whose lists did not change since this kind of pass last found nothing in it is skipped,
 // and a pass that placed nothing needs no update, since the lists still match the grid.
-template <const UnitTable& units, UnitKind kind>
+template <const UnitShape& shape, UnitKind kind>
 int placeHiddenSinglesOnCurrentLists(ListMasks* masks) {
     const unsigned unitsToExamine = masks->changedUnits[kind];
     masks->changedUnits[kind] = 0;
     int placedCells[cellCount];
-    const int placed = placeHiddenSingles<units>(masks->cell, unitsToExamine, placedCells);
+    const int placed = placeHiddenSingles<shape>(masks->cell, unitsToExamine, placedCells);
     updateAvailablesAfterPlacements(masks, placedCells, placed);
     return placed;
 }
@@ -130,13 +113,11 @@ void fillNakedSingles(const int* cells, int count) {
 
 }  // namespace
 
-int checkUniquesInRow(int rowStart, int digit) { return uniqueCellFor(rowUnits.cells[rowStart / 9], digit); }
+int checkUniquesInRow(int rowStart, int digit) { return uniqueCellFor(rowUnits, rowStart, digit); }
 
-int checkUniquesInCol(int column, int digit) { return uniqueCellFor(columnUnits.cells[column], digit); }
+int checkUniquesInCol(int column, int digit) { return uniqueCellFor(columnUnits, column, digit); }
 
-int checkUniquesInBlock(int blockStart, int digit) {
-    return uniqueCellFor(blockUnits.cells[rowOf(blockStart) / 3 * 3 + columnOf(blockStart) / 3], digit);
-}
+int checkUniquesInBlock(int blockStart, int digit) { return uniqueCellFor(blockUnits, blockStart, digit); }
 
 int solveOnes() {
     int placedCells[cellCount] = {};  // (zeroed only to keep the compiler's flow check quiet)
