@@ -88,6 +88,12 @@ int updateAvailablesKnowingMasks(ListMasks* masks);
 /// summariseCurrentLists().
 void updateAvailablesAfterPlacements(ListMasks* masks, const int* placedCells, int placedCount);
 
+/// The full update for a board that is the one on which `earlierMasks` (a copy of
+/// masks->cell taken while the lists were current) was taken, plus `placedCell` filled
+/// with a digit 1..9 since; the lists themselves may have changed in between, as `masks`
+/// records. Same lists, same order, same result as updateAvailables.
+int updateAvailablesAfterReturn(ListMasks* masks, const unsigned* earlierMasks, int placedCell);
+
 /// The digits among the first availablesCount[cell] entries of the cell's list, as bits 1..9.
 unsigned listMask(int cell);
 

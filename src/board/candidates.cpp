@@ -7,6 +7,7 @@
 // became possible, ascending. That is what refreshList builds, from one digit mask per unit
 // computed once per call instead of 27 cells scanned per digit per cell.
 #include <bit>
+#include <cstring>
 
 #include "board/board.h"
 
@@ -128,32 +129,44 @@ void markChanged(ListMasks* masks, int cell) {
 
 }  // namespace
 
-int updateAvailablesKnowingMasks(ListMasks* masks) {
-    const UnitMasks present = presentDigits();
+namespace {
+
+// The full update's pass over the cells, given each cell's possible digits (read only for
+// empty cells).
+int bringListsTo(ListMasks* masks, const unsigned* possibleDigits) {
     int emptyCells = 0;
     bool contradiction = false;
+    for (int cell = 0; cell < cellCount; ++cell) {
+        // Mostly branch-free: a filled cell gets count 0 (its slots stay as they are),
+        // and only a list that is not already right is rewritten.
+        const bool empty = board.arrayFields[cell] == 0;
+        const unsigned possible = empty ? possibleDigits[cell] : 0u;
+        int count = empty ? board.availablesCount[cell] : 0;
+        if (masks->cell[cell] != possible) {
+            if (empty) count = refreshList(board.availables[cell], count, masks->cell[cell], possible);
+            markChanged(masks, cell);
+        }
+        board.availablesCount[cell] = count;
+        masks->cell[cell] = possible;
+        contradiction |= empty & (count == 0);
+        emptyCells += empty & (count != 0);
+    }
+    return contradiction ? -1 : emptyCells;
+}
+
+}  // namespace
+
+int updateAvailablesKnowingMasks(ListMasks* masks) {
+    const UnitMasks present = presentDigits();
+    unsigned possible[cellCount];
     for (int row = 0; row < 9; ++row) {
         const unsigned* bandBlocks = present.block + (row / 3) * 3;
 #pragma GCC unroll 9
-        for (int column = 0; column < 9; ++column) {
-            const int cell = row * 9 + column;
-            // Mostly branch-free: a filled cell gets count 0 (its slots stay as they are),
-            // and only a list that is not already right is rewritten.
-            const bool empty = board.arrayFields[cell] == 0;
-            const unsigned possible =
-                empty ? allDigits & ~(present.row[row] | present.column[column] | bandBlocks[column / 3]) : 0u;
-            int count = empty ? board.availablesCount[cell] : 0;
-            if (masks->cell[cell] != possible) {
-                if (empty) count = refreshList(board.availables[cell], count, masks->cell[cell], possible);
-                markChanged(masks, cell);
-            }
-            board.availablesCount[cell] = count;
-            masks->cell[cell] = possible;
-            contradiction |= empty & (count == 0);
-            emptyCells += empty & (count != 0);
-        }
+        for (int column = 0; column < 9; ++column)
+            possible[row * 9 + column] =
+                allDigits & ~(present.row[row] | present.column[column] | bandBlocks[column / 3]);
     }
-    return contradiction ? -1 : emptyCells;
+    return bringListsTo(masks, possible);
 }
 
 namespace {
@@ -214,6 +227,16 @@ void updateAvailablesAfterPlacements(ListMasks* masks, const int* placedCells, i
         masks->cell[cell] = possible;
         markChanged(masks, cell);
     }
+}
+
+int updateAvailablesAfterReturn(ListMasks* masks, const unsigned* earlierMasks, int placedCell) {
+    // The possible digits now: those of the earlier board, less the placed digit among the
+    // placed cell's peers.
+    unsigned possible[cellCount];
+    std::memcpy(possible, earlierMasks, sizeof possible);
+    const unsigned bit = 1u << board.arrayFields[placedCell];
+    for (const unsigned char peer : peerTable.cells[placedCell]) possible[peer] &= ~bit;
+    return bringListsTo(masks, possible);
 }
 
 int summariseCurrentLists() {

@@ -72,6 +72,8 @@ int branchOn(int cell, int* resultGrid, int nestingLevel, SearchRun* run) {
     ++board.guesses;
     int snapshot[cellCount];
     std::memcpy(snapshot, board.arrayFields, sizeof snapshot);
+    unsigned snapshotMasks[cellCount];  // the lists are current here: the board's candidates
+    std::memcpy(snapshotMasks, run->masks.cell, sizeof snapshotMasks);
     int foundDigit = 0;  // 0: no branch solved yet; -1: both did
     for (int branch = 0; branch < 2; ++branch) {
         if (branch == 1) std::memcpy(board.arrayFields, snapshot, sizeof snapshot);
@@ -79,7 +81,7 @@ int branchOn(int cell, int* resultGrid, int nestingLevel, SearchRun* run) {
         board.arrayFields[cell] = digit;
         // The second branch starts from the lists as the first branch's search left them.
         const int entryCount = branch == 0 ? enterFirstBranch(&run->masks, cell)
-                                           : updateAvailablesKnowingMasks(&run->masks);
+                                           : updateAvailablesAfterReturn(&run->masks, snapshotMasks, cell);
         const int result = solveLevel(resultGrid, nestingLevel + 1, entryCount, run);
         if (run->stalled && run->stopAtStall) return 0;
         if (result < 0) return -1;
