@@ -193,39 +193,52 @@ constexpr PeerTable peerTable = makePeers();
 
 }  // namespace
 
+namespace {
+
+// The peers of `cell` whose lists hold the digit `bit`, as bits 0..19 in peer-table order.
+// Branch-free: which peers hold it is unpredictable.
+unsigned peersHolding(const ListMasks* masks, int cell, unsigned bit) {
+    const unsigned char* peers = peerTable.cells[cell];
+    const int digit = std::countr_zero(bit);
+    unsigned holding = 0;
+#pragma GCC unroll 20
+    for (int k = 0; k < 20; ++k) holding |= ((masks->cell[peers[k]] >> digit) & 1u) << k;
+    return holding;
+}
+
+// Takes `digit`, which is in the list, out of it: later entries move up one place.
+int removeFromList(int* list, int count, int digit) {
+    int kept = 0;
+    for (int k = 0; k < count; ++k) {
+        list[kept] = list[k];
+        kept += list[k] != digit;
+    }
+    return kept;
+}
+
+}  // namespace
+
 void updateAvailablesAfterPlacements(ListMasks* masks, const int* placedCells, int placedCount) {
-    if (placedCount == 0) return;
     // A placed cell is filled now: count 0, slots kept. Its mask 0 also keeps it out of
-    // the peer loop below, even when it is a peer of another placement.
+    // the peer lists below, even when it is a peer of another placement.
     for (int k = 0; k < placedCount; ++k) {
         board.availablesCount[placedCells[k]] = 0;
         masks->cell[placedCells[k]] = 0;
         markChanged(masks, placedCells[k]);
     }
     // Lists were current, so a list changes only by losing the digits placed among its
-    // peers; all of a cell's losses are removed in one refresh, as a full update would.
-    // The loop is branch-free: whether a peer loses the digit is unpredictable.
-    unsigned lost[cellCount] = {};
-    int changed[cellCount + 1];  // one spare slot for the unconditional write below
-    int changedCount = 0;
+    // peers. Taking them out one placement at a time leaves what one refresh per cell
+    // would: the survivors in their old order.
     for (int k = 0; k < placedCount; ++k) {
-        const unsigned bit = 1u << board.arrayFields[placedCells[k]];
-#pragma GCC unroll 20
-        for (const unsigned char peer : peerTable.cells[placedCells[k]]) {
-            const unsigned hit = masks->cell[peer] & bit;
-            const unsigned before = lost[peer];
-            changed[changedCount] = peer;
-            changedCount += (hit != 0) & (before == 0);
-            lost[peer] = before | hit;
+        const int placed = placedCells[k];
+        const int digit = board.arrayFields[placed];
+        const unsigned bit = 1u << digit;
+        for (unsigned holding = peersHolding(masks, placed, bit); holding != 0; holding &= holding - 1) {
+            const int peer = peerTable.cells[placed][std::countr_zero(holding)];
+            board.availablesCount[peer] = removeFromList(board.availables[peer], board.availablesCount[peer], digit);
+            masks->cell[peer] &= ~bit;
+            markChanged(masks, peer);
         }
-    }
-    for (int k = 0; k < changedCount; ++k) {
-        const int cell = changed[k];
-        const unsigned possible = masks->cell[cell] & ~lost[cell];
-        board.availablesCount[cell] =
-            refreshList(board.availables[cell], board.availablesCount[cell], masks->cell[cell], possible);
-        masks->cell[cell] = possible;
-        markChanged(masks, cell);
     }
 }
 
