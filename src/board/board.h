@@ -64,13 +64,13 @@ int updateAvailables();
 
 /// Every candidate list as a digit mask (bit d for digit d; 0 for a filled cell), kept
 /// beside the lists by a caller that updates them often, with a record of what changed:
-/// bit c % 64 of changedCells[c / 64] for cell c, bit u of changedUnits[kind] for unit u of
-/// each kind (rows, columns, blocks). The update functions below set these bits whenever a
+/// bit c % 64 of changedCells[c / 64] for cell c, bit 9 * kind + u of changedUnits for unit
+/// u of each kind (rows, columns, blocks). The update functions below set these bits whenever a
 /// list changes; the caller clears them when it has looked.
 struct ListMasks {
     unsigned cell[cellCount];
     std::uint64_t changedCells[2];
-    unsigned changedUnits[3];
+    unsigned changedUnits;
 };
 enum UnitKind { rowUnit, columnUnit, blockUnit };
 

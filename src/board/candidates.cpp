@@ -91,7 +91,7 @@ void readListMasks(ListMasks* masks) {
     for (int cell = 0; cell < cellCount; ++cell) masks->cell[cell] = listMask(cell);
     masks->changedCells[0] = ~std::uint64_t{0};
     masks->changedCells[1] = (std::uint64_t{1} << (cellCount - 64)) - 1;
-    masks->changedUnits[rowUnit] = masks->changedUnits[columnUnit] = masks->changedUnits[blockUnit] = 0x1FF;
+    masks->changedUnits = (1u << 27) - 1;
 }
 
 int updateAvailables() {
@@ -102,18 +102,16 @@ int updateAvailables() {
 
 namespace {
 
-// The row, column and block of each cell as unit bits, for the change record.
+// The row, column and block of each cell as bits of ListMasks::changedUnits.
 struct UnitBits {
-    unsigned short row[cellCount], column[cellCount], block[cellCount];
+    unsigned units[cellCount];
 };
 
 constexpr UnitBits makeUnitBits() {
     UnitBits bits{};
-    for (int cell = 0; cell < cellCount; ++cell) {
-        bits.row[cell] = static_cast<unsigned short>(1u << rowOf(cell));
-        bits.column[cell] = static_cast<unsigned short>(1u << columnOf(cell));
-        bits.block[cell] = static_cast<unsigned short>(1u << ((rowOf(cell) / 3) * 3 + columnOf(cell) / 3));
-    }
+    for (int cell = 0; cell < cellCount; ++cell)
+        bits.units[cell] = 1u << (9 * rowUnit + rowOf(cell)) | 1u << (9 * columnUnit + columnOf(cell)) |
+                           1u << (9 * blockUnit + (rowOf(cell) / 3) * 3 + columnOf(cell) / 3);
     return bits;
 }
 
@@ -122,9 +120,7 @@ constexpr UnitBits unitBits = makeUnitBits();
 // Records that the list of `cell` changed.
 void markChanged(ListMasks* masks, int cell) {
     masks->changedCells[cell >> 6] |= std::uint64_t{1} << (cell & 63);
-    masks->changedUnits[rowUnit] |= unitBits.row[cell];
-    masks->changedUnits[columnUnit] |= unitBits.column[cell];
-    masks->changedUnits[blockUnit] |= unitBits.block[cell];
+    masks->changedUnits |= unitBits.units[cell];
 }
 
 }  // namespace
@@ -132,26 +128,31 @@ void markChanged(ListMasks* masks, int cell) {
 namespace {
 
 // The full update's pass over the cells, given each cell's possible digits (read only for
-// empty cells).
+// empty cells). After it, each list holds exactly its cell's possible digits (none for a
+// filled cell), so the counts and the result follow from those alone; only the lists
+// whose digits differ from them are rewritten.
 int bringListsTo(ListMasks* masks, const unsigned* possibleDigits) {
+    unsigned possible[cellCount];
     int emptyCells = 0;
-    bool contradiction = false;
-    for (int cell = 0; cell < cellCount; ++cell) {
-        // Mostly branch-free: a filled cell gets count 0 (its slots stay as they are),
-        // and only a list that is not already right is rewritten.
-        const bool empty = board.arrayFields[cell] == 0;
-        const unsigned possible = empty ? possibleDigits[cell] : 0u;
-        int count = empty ? board.availablesCount[cell] : 0;
-        if (masks->cell[cell] != possible) {
-            if (empty) count = refreshList(board.availables[cell], count, masks->cell[cell], possible);
-            markChanged(masks, cell);
-        }
-        board.availablesCount[cell] = count;
-        masks->cell[cell] = possible;
-        contradiction |= empty & (count == 0);
-        emptyCells += empty & (count != 0);
+    int emptyWithout = 0;  // empty cells without a possible digit
+    for (int cell = 0; cell < cellCount; ++cell) {  // branch-free, vectorised
+        const int empty = board.arrayFields[cell] == 0;
+        const unsigned digits = possibleDigits[cell] & (0u - static_cast<unsigned>(empty));
+        possible[cell] = digits;
+        emptyCells += empty;
+        emptyWithout += empty & (digits == 0);
     }
-    return contradiction ? -1 : emptyCells;
+    for (int cell = 0; cell < cellCount; ++cell) {
+        if (masks->cell[cell] == possible[cell]) continue;
+        // A filled cell gets count 0, its slots staying as they are.
+        board.availablesCount[cell] =
+            board.arrayFields[cell] != 0 ? 0
+                                         : refreshList(board.availables[cell], board.availablesCount[cell],
+                                                       masks->cell[cell], possible[cell]);
+        masks->cell[cell] = possible[cell];
+        markChanged(masks, cell);
+    }
+    return emptyWithout != 0 ? -1 : emptyCells;
 }
 
 }  // namespace

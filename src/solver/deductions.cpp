@@ -80,8 +80,8 @@ int placeHiddenSingles(const unsigned* masks, unsigned unitsToExamine, int* plac
 // and a pass that placed nothing needs no update, since the lists still match the grid.
 template <const UnitShape& shape, UnitKind kind>
 int placeHiddenSinglesOnCurrentLists(ListMasks* masks) {
-    const unsigned unitsToExamine = masks->changedUnits[kind];
-    masks->changedUnits[kind] = 0;
+    const unsigned unitsToExamine = (masks->changedUnits >> (9 * kind)) & 0x1FF;
+    masks->changedUnits &= ~(0x1FFu << (9 * kind));
     int placedCells[cellCount];
     const int placed = placeHiddenSingles<shape>(masks->cell, unitsToExamine, placedCells);
     updateAvailablesAfterPlacements(masks, placedCells, placed);
