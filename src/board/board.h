@@ -64,17 +64,19 @@ int updateAvailables();
 
 /// Every candidate list as a digit mask (bit d for digit d; 0 for a filled cell), kept
 /// beside the lists by a caller that updates them often, with a record of what changed:
-/// bit c % 64 of changedCells[c / 64] for cell c, bit 9 * kind + u of changedUnits for unit
-/// u of each kind (rows, columns, blocks). The update functions below set these bits whenever a
-/// list changes; the caller clears them when it has looked.
+/// bit 9 * kind + u of changedUnits for unit u of each kind (rows, columns, blocks), set
+/// whenever a list of the unit changes, and bit c % 64 of oneLeftCells[c / 64] for cell c,
+/// set whenever an update leaves the cell's list with a single entry (a later update may
+/// take that away). The caller clears these bits when it has looked.
 struct ListMasks {
     unsigned cell[cellCount];
-    std::uint64_t changedCells[2];
+    std::uint64_t oneLeftCells[2];
     unsigned changedUnits;
 };
 enum UnitKind { rowUnit, columnUnit, blockUnit };
 
-/// Reads every list into `masks`, marking every cell and unit as changed.
+/// Reads every list into `masks`, marking every unit as changed and every cell as one
+/// that may have a single entry left.
 void readListMasks(ListMasks* masks);
 
 /// updateAvailables for a caller whose `masks` match the lists. Same lists, same order,

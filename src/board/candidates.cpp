@@ -89,8 +89,8 @@ unsigned listMask(int cell) {
 
 void readListMasks(ListMasks* masks) {
     for (int cell = 0; cell < cellCount; ++cell) masks->cell[cell] = listMask(cell);
-    masks->changedCells[0] = ~std::uint64_t{0};
-    masks->changedCells[1] = (std::uint64_t{1} << (cellCount - 64)) - 1;
+    masks->oneLeftCells[0] = ~std::uint64_t{0};
+    masks->oneLeftCells[1] = (std::uint64_t{1} << (cellCount - 64)) - 1;
     masks->changedUnits = (1u << 27) - 1;
 }
 
@@ -117,9 +117,9 @@ constexpr UnitBits makeUnitBits() {
 
 constexpr UnitBits unitBits = makeUnitBits();
 
-// Records that the list of `cell` changed.
-void markChanged(ListMasks* masks, int cell) {
-    masks->changedCells[cell >> 6] |= std::uint64_t{1} << (cell & 63);
+// Records that the list of `cell` changed and now holds `count` entries.
+void markChanged(ListMasks* masks, int cell, int count) {
+    masks->oneLeftCells[cell >> 6] |= std::uint64_t{count == 1} << (cell & 63);
     masks->changedUnits |= unitBits.units[cell];
 }
 
@@ -150,7 +150,7 @@ int bringListsTo(ListMasks* masks, const unsigned* possibleDigits) {
                                          : refreshList(board.availables[cell], board.availablesCount[cell],
                                                        masks->cell[cell], possible[cell]);
         masks->cell[cell] = possible[cell];
-        markChanged(masks, cell);
+        markChanged(masks, cell, board.availablesCount[cell]);
     }
     return emptyWithout != 0 ? -1 : emptyCells;
 }
@@ -225,7 +225,7 @@ void updateAvailablesAfterPlacements(ListMasks* masks, const int* placedCells, i
     for (int k = 0; k < placedCount; ++k) {
         board.availablesCount[placedCells[k]] = 0;
         masks->cell[placedCells[k]] = 0;
-        markChanged(masks, placedCells[k]);
+        markChanged(masks, placedCells[k], 0);
     }
     // Lists were current, so a list changes only by losing the digits placed among its
     // peers. Taking them out one placement at a time leaves what one refresh per cell
@@ -238,7 +238,7 @@ void updateAvailablesAfterPlacements(ListMasks* masks, const int* placedCells, i
             const int peer = peerTable.cells[placed][std::countr_zero(holding)];
             board.availablesCount[peer] = removeFromList(board.availables[peer], board.availablesCount[peer], digit);
             masks->cell[peer] &= ~bit;
-            markChanged(masks, peer);
+            markChanged(masks, peer, board.availablesCount[peer]);
         }
     }
 }

@@ -141,17 +141,17 @@ int solveUniques() {
 }
 
 int solveOnesOnCurrentLists(ListMasks* masks) {
-    // A cell with one candidate whose list did not change since the last sweep would have
-    // been filled by it: only the changed cells are looked at, in ascending order.
+    // A cell with one candidate that no update has left so since the last sweep would have
+    // been filled by it: only the cells the updates noted are looked at, in ascending order.
     int placedCells[cellCount];
     int filled = 0;
     for (int word = 0; word < 2; ++word) {
-        for (std::uint64_t changed = masks->changedCells[word]; changed != 0; changed &= changed - 1) {
-            const int cell = word * 64 + std::countr_zero(changed);
-            placedCells[filled] = cell;  // kept only when the cell has one candidate
+        for (std::uint64_t noted = masks->oneLeftCells[word]; noted != 0; noted &= noted - 1) {
+            const int cell = word * 64 + std::countr_zero(noted);
+            placedCells[filled] = cell;  // kept only when the cell still has one candidate
             filled += board.availablesCount[cell] == 1;
         }
-        masks->changedCells[word] = 0;
+        masks->oneLeftCells[word] = 0;
     }
     fillNakedSingles(placedCells, filled);
     updateAvailablesAfterPlacements(masks, placedCells, filled);
