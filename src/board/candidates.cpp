@@ -142,8 +142,16 @@ int bringListsTo(ListMasks* masks, const unsigned* possibleDigits) {
         emptyCells += empty;
         emptyWithout += empty & (digits == 0);
     }
+    // The cells whose lists change, listed without branches: which ones they are is
+    // unpredictable.
+    int changed[cellCount + 1];  // one spare slot for the unconditional write below
+    int changedCount = 0;
     for (int cell = 0; cell < cellCount; ++cell) {
-        if (masks->cell[cell] == possible[cell]) continue;
+        changed[changedCount] = cell;
+        changedCount += masks->cell[cell] != possible[cell];
+    }
+    for (int k = 0; k < changedCount; ++k) {
+        const int cell = changed[k];
         // A filled cell gets count 0, its slots staying as they are.
         board.availablesCount[cell] =
             board.arrayFields[cell] != 0 ? 0
