@@ -123,10 +123,6 @@ void markChanged(ListMasks* masks, int cell, int count) {
     masks->changedUnits |= unitBits.units[cell];
 }
 
-}  // namespace
-
-namespace {
-
 // The full update's pass over the cells, given each cell's possible digits (read only for
 // empty cells). After it, each list holds exactly its cell's possible digits (none for a
 // filled cell), so the counts and the result follow from those alone; only the lists
@@ -199,10 +195,6 @@ constexpr PeerTable makePeers() {
 }
 
 constexpr PeerTable peerTable = makePeers();
-
-}  // namespace
-
-namespace {
 
 // The peers of `cell` whose lists hold the digit `bit`, as bits 0..19 in peer-table order.
 // Branch-free: which peers hold it is unpredictable.
