@@ -26,10 +26,10 @@ int solveUniques();
 
 /// solveOnes and solveUniques as the search runs them: on lists that are current (they
 /// match arrayFields), with `masks` matching the lists (see ListMasks). Same placements,
-/// lists and results. The sweep looks only at cells whose list changed since the last
-/// sweep; a hidden-single pass only at units whose lists changed since that kind of pass
-/// last looked; updates touch only the peers of the placed cells, and a pass that placed
-/// nothing makes none.
+/// lists and results. The sweep looks only at cells that an update left with one
+/// candidate since the last sweep; a hidden-single pass only at units whose lists changed
+/// since that kind of pass last looked; updates touch only the peers of the placed cells,
+/// and a pass that placed nothing makes none.
 int solveOnesOnCurrentLists(ListMasks* masks);
 int solveUniquesOnCurrentLists(ListMasks* masks);
 
