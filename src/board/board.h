@@ -18,11 +18,11 @@ constexpr int cellCount = 81;
 constexpr int slotCount = 9;  // slots in one candidate list, one per digit
 
 struct BoardState {
-    int arrayFields[cellCount];             // working grid: being filled, thinned or solved
-    int solution[cellCount];                // complete grid (generate) or solved grid (solve)
-    int availablesCount[cellCount];         // count of each cell's candidate list
-    int availables[cellCount][slotCount];   // slots of each cell's candidate list
-    int guesses;                            // branchings made by the search since the last reset
+    int arrayFields[cellCount];            // working grid: being filled, thinned or solved
+    int solution[cellCount];               // complete grid (generate) or solved grid (solve)
+    int availablesCount[cellCount];        // count of each cell's candidate list
+    int availables[cellCount][slotCount];  // slots of each cell's candidate list
+    int guesses;                           // branchings made by the search since the last reset
 };
 
 /// The one board state of the process, statically allocated and all zero at start.
@@ -35,6 +35,7 @@ constexpr int rowOf(int cell) { return cell / 9; }
 constexpr int columnOf(int cell) { return cell % 9; }
 constexpr int rowStartOf(int cell) { return rowOf(cell) * 9; }
 constexpr int blockStartOf(int cell) { return (rowOf(cell) / 3) * 27 + (columnOf(cell) / 3) * 3; }
+constexpr int blockOf(int cell) { return (rowOf(cell) / 3) * 3 + columnOf(cell) / 3; }  // 0..8, row by row
 
 /// Position of the first `wanted` among the first `length` entries of `list`, or -1.
 /// A `wanted` of 0 is never found, and nothing is read then.
@@ -55,6 +56,15 @@ int obeysRules(const int* grid);
 /// 1 if every cell of `grid` holds a digit 1..9 and no row, column or block holds a
 /// digit twice, else 0.
 int isValidCompleteGrid(const int* grid);
+
+/// The values each unit holds, as bits: bit v for value v, so an empty cell gives bit 0.
+struct UnitDigits {
+    unsigned row[9], column[9], block[9];
+};
+
+/// Gathers `units` from a grid whose values are all 0..9, without branches; returns false
+/// (with `units` unusable) when some value is outside 0..9.
+bool gatherUnitDigits(const int* grid, UnitDigits* units);
 
 /// Brings every candidate list in line with board.arrayFields.
 /// Returns -1 if an empty cell has no candidate left, else the number of empty cells (0 = full).

@@ -22,48 +22,25 @@ constexpr unsigned presenceBit(int value) {
     return magnitude <= 9 ? (1u << magnitude) & allDigits : 0u;
 }
 
-struct UnitMasks {
-    unsigned row[9], column[9], block[9];
-};
-
 // The digits each unit holds, for a grid with any values: the exact rule.
-UnitMasks presentDigitsOfAnyValues() {
-    UnitMasks masks{};
+UnitDigits presentDigitsOfAnyValues() {
+    UnitDigits units{};
     for (int cell = 0; cell < cellCount; ++cell) {
         const unsigned bit = presenceBit(board.arrayFields[cell]);
-        masks.row[rowOf(cell)] |= bit;
-        masks.column[columnOf(cell)] |= bit;
-        masks.block[(rowOf(cell) / 3) * 3 + columnOf(cell) / 3] |= bit;
+        units.row[rowOf(cell)] |= bit;
+        units.column[columnOf(cell)] |= bit;
+        units.block[blockOf(cell)] |= bit;
     }
-    return masks;
+    return units;
 }
 
 // The digits each unit holds. Cells are taken as 1 << value, which is right for the
 // values 0..9 that the solver and the filler write (bit 0, from empty cells, is never
 // read); a grid holding any other value takes the exact path.
-UnitMasks presentDigits() {
-    unsigned bits[cellCount];
-    bool outOfRange = false;
-    for (int cell = 0; cell < cellCount; ++cell) {
-        const unsigned value = static_cast<unsigned>(board.arrayFields[cell]);
-        outOfRange |= value > 9;
-        bits[cell] = 1u << (value & 15);
-    }
-    if (outOfRange) return presentDigitsOfAnyValues();
-    UnitMasks masks{};
-    for (int row = 0; row < 9; ++row) {
-        const unsigned* cells = bits + row * 9;
-        const unsigned left = cells[0] | cells[1] | cells[2];
-        const unsigned middle = cells[3] | cells[4] | cells[5];
-        const unsigned right = cells[6] | cells[7] | cells[8];
-        masks.row[row] = left | middle | right;
-        masks.block[(row / 3) * 3] |= left;
-        masks.block[(row / 3) * 3 + 1] |= middle;
-        masks.block[(row / 3) * 3 + 2] |= right;
-    }
-    for (int column = 0; column < 9; ++column)
-        for (int row = 0; row < 9; ++row) masks.column[column] |= bits[row * 9 + column];
-    return masks;
+UnitDigits presentDigits() {
+    UnitDigits units;
+    if (!gatherUnitDigits(board.arrayFields, &units)) return presentDigitsOfAnyValues();
+    return units;
 }
 
 // Survivors keep their old order; digits that became possible follow in ascending order.
@@ -111,7 +88,7 @@ constexpr UnitBits makeUnitBits() {
     UnitBits bits{};
     for (int cell = 0; cell < cellCount; ++cell)
         bits.units[cell] = 1u << (9 * rowUnit + rowOf(cell)) | 1u << (9 * columnUnit + columnOf(cell)) |
-                           1u << (9 * blockUnit + (rowOf(cell) / 3) * 3 + columnOf(cell) / 3);
+                           1u << (9 * blockUnit + blockOf(cell));
     return bits;
 }
 
@@ -131,7 +108,8 @@ int bringListsTo(ListMasks* masks, const unsigned* possibleDigits) {
     unsigned possible[cellCount];
     int emptyCells = 0;
     int emptyWithout = 0;  // empty cells without a possible digit
-    for (int cell = 0; cell < cellCount; ++cell) {  // branch-free, vectorised
+    // Branch-free, so the compiler vectorises it.
+    for (int cell = 0; cell < cellCount; ++cell) {
         const int empty = board.arrayFields[cell] == 0;
         const unsigned digits = possibleDigits[cell] & (0u - static_cast<unsigned>(empty));
         possible[cell] = digits;
@@ -149,10 +127,10 @@ int bringListsTo(ListMasks* masks, const unsigned* possibleDigits) {
     for (int k = 0; k < changedCount; ++k) {
         const int cell = changed[k];
         // A filled cell gets count 0, its slots staying as they are.
-        board.availablesCount[cell] =
-            board.arrayFields[cell] != 0 ? 0
-                                         : refreshList(board.availables[cell], board.availablesCount[cell],
-                                                       masks->cell[cell], possible[cell]);
+        board.availablesCount[cell] = board.arrayFields[cell] != 0
+                                          ? 0
+                                          : refreshList(board.availables[cell], board.availablesCount[cell],
+                                                        masks->cell[cell], possible[cell]);
         masks->cell[cell] = possible[cell];
         markChanged(masks, cell, board.availablesCount[cell]);
     }
@@ -162,7 +140,7 @@ int bringListsTo(ListMasks* masks, const unsigned* possibleDigits) {
 }  // namespace
 
 int updateAvailablesKnowingMasks(ListMasks* masks) {
-    const UnitMasks present = presentDigits();
+    const UnitDigits present = presentDigits();
     unsigned possible[cellCount];
     for (int row = 0; row < 9; ++row) {
         const unsigned* bandBlocks = present.block + (row / 3) * 3;
@@ -200,6 +178,8 @@ constexpr PeerTable peerTable = makePeers();
 // Branch-free: which peers hold it is unpredictable.
 unsigned peersHolding(const ListMasks* masks, int cell, unsigned bit) {
     const unsigned char* peers = peerTable.cells[cell];
+    // The digit taken from the bit is known to the compiler to be below 32, which gives
+    // the unrolled loop shorter code than a digit passed in.
     const int digit = std::countr_zero(bit);
     unsigned holding = 0;
 #pragma GCC unroll 20
@@ -236,7 +216,8 @@ void updateAvailablesAfterPlacements(ListMasks* masks, const int* placedCells, i
         const unsigned bit = 1u << digit;
         for (unsigned holding = peersHolding(masks, placed, bit); holding != 0; holding &= holding - 1) {
             const int peer = peerTable.cells[placed][std::countr_zero(holding)];
-            board.availablesCount[peer] = removeFromList(board.availables[peer], board.availablesCount[peer], digit);
+            board.availablesCount[peer] =
+                removeFromList(board.availables[peer], board.availablesCount[peer], digit);
             masks->cell[peer] &= ~bit;
             markChanged(masks, peer, board.availablesCount[peer]);
         }

@@ -41,7 +41,7 @@ int obeysRules(const int* grid) {
         const unsigned bit = digitBit(value);
         unsigned& row = rows[rowOf(cell)];
         unsigned& column = columns[columnOf(cell)];
-        unsigned& block = blocks[(rowOf(cell) / 3) * 3 + columnOf(cell) / 3];
+        unsigned& block = blocks[blockOf(cell)];
         if ((row | column | block) & bit) return 0;
         row |= bit;
         column |= bit;
@@ -51,29 +51,37 @@ int obeysRules(const int* grid) {
 }
 
 int isValidCompleteGrid(const int* grid) {
-    // Nine cells holding digits 1..9 repeat none exactly when together they hold all nine,
-    // so each unit's digits are gathered and compared with the full set, without branches:
-    // the search checks every board it completes.
-    unsigned rows[9] = {}, columns[9] = {}, blocks[9] = {};
+    // Nine cells holding digits 1..9 repeat none exactly when together they hold all nine
+    // (an empty cell adds only bit 0), so each unit is compared with the full set, without
+    // branches: the search checks every board it completes.
+    UnitDigits units;
+    if (!gatherUnitDigits(grid, &units)) return 0;
+    constexpr unsigned allDigits = 0x3FE;
+    unsigned heldByAll = allDigits;
+    for (int unit = 0; unit < 9; ++unit)
+        heldByAll &= units.row[unit] & units.column[unit] & units.block[unit];
+    return heldByAll == allDigits;
+}
+
+bool gatherUnitDigits(const int* grid, UnitDigits* units) {
     bool outOfRange = false;
+    *units = UnitDigits{};
     for (int row = 0; row < 9; ++row) {
         unsigned bits[9];
 #pragma GCC unroll 9
         for (int column = 0; column < 9; ++column) {
-            const unsigned digit = static_cast<unsigned>(grid[row * 9 + column]) - 1;
-            outOfRange |= digit > 8;
-            bits[column] = 1u << (digit & 15);
-            columns[column] |= bits[column];
+            const unsigned value = static_cast<unsigned>(grid[row * 9 + column]);
+            outOfRange |= value > 9;
+            bits[column] = 1u << (value & 15);
+            units->column[column] |= bits[column];
         }
         const unsigned left = bits[0] | bits[1] | bits[2];
         const unsigned middle = bits[3] | bits[4] | bits[5];
         const unsigned right = bits[6] | bits[7] | bits[8];
-        rows[row] = left | middle | right;
-        blocks[(row / 3) * 3] |= left;
-        blocks[(row / 3) * 3 + 1] |= middle;
-        blocks[(row / 3) * 3 + 2] |= right;
+        units->row[row] = left | middle | right;
+        units->block[(row / 3) * 3] |= left;
+        units->block[(row / 3) * 3 + 1] |= middle;
+        units->block[(row / 3) * 3 + 2] |= right;
     }
-    unsigned allHeld = 0x1FF;
-    for (int unit = 0; unit < 9; ++unit) allHeld &= rows[unit] & columns[unit] & blocks[unit];
-    return !outOfRange && allHeld == 0x1FF;
+    return !outOfRange;
 }
